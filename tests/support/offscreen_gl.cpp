@@ -1,0 +1,91 @@
+#include "tests/support/offscreen_gl.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+
+#include "render/gl_api.h"
+#include "render/gl_state.h"
+
+namespace {
+
+EGLDisplay openSurfacelessDisplay() {
+    auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+        eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    if (getPlatformDisplay == nullptr) return EGL_NO_DISPLAY;
+    return getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+}
+
+// The first config Mesa lists is 10-bit; pixel tests compare 8-bit values, so look for an
+// exact 8/8/8/8 one.
+EGLConfig chooseRgba8(EGLDisplay display) {
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT,      EGL_RED_SIZE,    8,
+                             EGL_GREEN_SIZE,      8,               EGL_BLUE_SIZE,
+                             8,                   EGL_ALPHA_SIZE,  8,
+                             EGL_NONE};
+    EGLConfig configs[64];
+    EGLint count = 0;
+    if (!eglChooseConfig(display, wanted, configs, 64, &count)) return nullptr;
+    for (EGLint i = 0; i < count; ++i) {
+        EGLint r = 0, g = 0, b = 0, a = 0;
+        eglGetConfigAttrib(display, configs[i], EGL_RED_SIZE, &r);
+        eglGetConfigAttrib(display, configs[i], EGL_GREEN_SIZE, &g);
+        eglGetConfigAttrib(display, configs[i], EGL_BLUE_SIZE, &b);
+        eglGetConfigAttrib(display, configs[i], EGL_ALPHA_SIZE, &a);
+        if (r == 8 && g == 8 && b == 8 && a == 8) return configs[i];
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+OffscreenGL::OffscreenGL() {
+    EGLDisplay display = openSurfacelessDisplay();
+    if (display == EGL_NO_DISPLAY || !eglInitialize(display, nullptr, nullptr)) {
+        error_ = "no EGL surfaceless display (is libegl-mesa0 installed?)";
+        return;
+    }
+    display_ = display;
+    EGLConfig config = chooseRgba8(display);
+    if (config == nullptr) {
+        error_ = "no 8-bit RGBA pbuffer config";
+        return;
+    }
+    const EGLint size[] = {EGL_WIDTH, kWidth, EGL_HEIGHT, kHeight, EGL_NONE};
+    surface_ = eglCreatePbufferSurface(display, config, size);
+    if (surface_ == EGL_NO_SURFACE) {
+        error_ = "cannot create the pbuffer";
+        return;
+    }
+    eglBindAPI(EGL_OPENGL_API);
+    const EGLint attributes[] = {EGL_CONTEXT_OPENGL_PROFILE_MASK,
+                                 EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT, EGL_NONE};
+    context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, attributes);
+    if (context_ == EGL_NO_CONTEXT) {
+        error_ = "cannot create a compatibility-profile context";
+        return;
+    }
+    if (!eglMakeCurrent(display, surface_, surface_, context_)) {
+        error_ = "cannot make the context current";
+        return;
+    }
+    applyFixedGLState(kWidth, kHeight);
+}
+
+OffscreenGL::~OffscreenGL() {
+    if (display_ == nullptr) return;
+    eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
+    if (context_ != nullptr) eglDestroyContext(display_, context_);
+    if (surface_ != nullptr) eglDestroySurface(display_, surface_);
+    eglTerminate(display_);
+}
+
+std::string OffscreenGL::renderer() const {
+    const GLubyte* name = glGetString(GL_RENDERER);
+    return name == nullptr ? std::string() : reinterpret_cast<const char*>(name);
+}
+
+void OffscreenGL::beginFrame() const {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glLoadIdentity();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// A real OpenGL context with no display: EGL on Mesa's surfaceless platform, a compatibility
+// profile (immediate mode works) and an 800x600 pbuffer with 8-bit RGBA. While it lives it is
+// current on the calling thread, with the game's fixed state applied.
+class OffscreenGL {
+public:
+    static constexpr int kWidth = 800;
+    static constexpr int kHeight = 600;
+
+    OffscreenGL();
+    ~OffscreenGL();
+    OffscreenGL(const OffscreenGL&) = delete;
+    OffscreenGL& operator=(const OffscreenGL&) = delete;
+
+    bool ok() const { return error_.empty(); }
+    const std::string& error() const { return error_; }
+    std::string renderer() const;
+
+    // Clears to black and loads an identity model-view matrix, as every frame starts.
+    void beginFrame() const;
+
+private:
+    void* display_ = nullptr;
+    void* surface_ = nullptr;
+    void* context_ = nullptr;
+    std::string error_;
+};
