@@ -22,15 +22,18 @@ Board::Board(Sprite& background) {
 }
 
 bool Board::cellIsFree(GridPoint cell) const {
-    if (!insideWell(cell)) return false;
+    if (!insideWell(cell))
+        return false;
     for (const PlacedBlock& block : blocks_) {
-        if (block.cell == cell) return false;
+        if (block.cell == cell)
+            return false;
     }
     return true;
 }
 
 void Board::placeBlock(GridPoint cell, Sprite& sprite) {
-    if (!cellIsFree(cell)) return;
+    if (!cellIsFree(cell))
+        return;
     blocks_.push_back(PlacedBlock{cell, &sprite});
 }
 
@@ -40,7 +43,8 @@ void Board::removeRow(std::int16_t row) {
             it = blocks_.erase(it);
             continue;
         }
-        if (it->cell.y < row) ++it->cell.y;
+        if (it->cell.y < row)
+            ++it->cell.y;
         ++it;
     }
 }
@@ -48,7 +52,8 @@ void Board::removeRow(std::int16_t row) {
 std::int16_t Board::clearFullRows() {
     std::array<std::int16_t, boardHeight> counts{};
     for (const PlacedBlock& block : blocks_) {
-        if (insideWell(block.cell)) ++counts[static_cast<std::size_t>(block.cell.y)];
+        if (insideWell(block.cell))
+            ++counts[static_cast<std::size_t>(block.cell.y)];
     }
     for (std::int16_t row = boardHeight - 1; row >= 0; --row) {
         if (counts[static_cast<std::size_t>(row)] == boardWidth) {
@@ -60,7 +65,9 @@ std::int16_t Board::clearFullRows() {
     return 0;
 }
 
-void Board::clearAll() { blocks_.clear(); }
+void Board::clearAll() {
+    blocks_.clear();
+}
 
 void Board::draw(std::int16_t x, std::int16_t y) {
     SpriteGroup::draw(x, y);

@@ -17,7 +17,7 @@ struct PlacedBlock {
 // The well: the background sprite on every cell, and the blocks locked pieces leave behind.
 // Every block lies inside the well and no two share a cell.
 class Board : public SpriteGroup {
-public:
+  public:
     explicit Board(Sprite& background);
 
     // False outside the well (above the top edge too) and on a block.
@@ -36,6 +36,6 @@ public:
 
     const std::list<PlacedBlock>& blocks() const { return blocks_; }
 
-private:
+  private:
     std::list<PlacedBlock> blocks_;
 };

@@ -41,7 +41,9 @@ GameSession::~GameSession() {
     readout_.reset();
 }
 
-std::int32_t GameSession::fallInterval(std::int16_t level) { return 1100 - 100 * level; }
+std::int32_t GameSession::fallInterval(std::int16_t level) {
+    return 1100 - 100 * level;
+}
 
 bool GameSession::handleEvent(std::int32_t event, std::int32_t key) {
     switch (event) {
@@ -49,7 +51,8 @@ bool GameSession::handleEvent(std::int32_t event, std::int32_t key) {
             drawFrame();
             return true;
         case KeyUp:
-            if (key == VirtualKey::Escape) return false;
+            if (key == VirtualKey::Escape)
+                return false;
             handleKey(key);
             return true;
         case Idle:
@@ -96,21 +99,25 @@ void GameSession::turn() {
     const float former = current_->targetAngle();
     current_->rotateBy(-90.0f);
     // A refused turn snaps back without animation; there is no search for a nearby fit.
-    if (!pieceFits()) current_->setAngle(former);
+    if (!pieceFits())
+        current_->setAngle(former);
 }
 
 void GameSession::applyGravity() {
     const std::uint32_t now = tickCount();
     const std::int32_t delay = fastDrop_ ? kFastDropDelay : fallDelay_;
-    if (!fallIsDue(now, lastFall_, delay)) return;
+    if (!fallIsDue(now, lastFall_, delay))
+        return;
     // One delay at a time, not up to now: after a stall the piece catches up a row per event.
     ++piecePos_.y;
     lastFall_ += static_cast<std::uint32_t>(delay);
-    if (pieceFits()) return;
+    if (pieceFits())
+        return;
     --piecePos_.y;
     lockPiece();
     spawnPiece();
-    if (pieceFits()) return;
+    if (pieceFits())
+        return;
     restart();
 }
 
@@ -133,13 +140,15 @@ void GameSession::spawnPiece() {
 
 bool GameSession::tryShift(std::int16_t dx) {
     piecePos_.x = static_cast<std::int16_t>(piecePos_.x + dx);
-    if (!pieceFits()) piecePos_.x = static_cast<std::int16_t>(piecePos_.x - dx);
+    if (!pieceFits())
+        piecePos_.x = static_cast<std::int16_t>(piecePos_.x - dx);
     return pieceFits();
 }
 
 bool GameSession::pieceFits() const {
     for (const GridPoint& cell : current_->footprint()) {
-        if (!board_->cellIsFree(cell + piecePos_)) return false;
+        if (!board_->cellIsFree(cell + piecePos_))
+            return false;
     }
     return true;
 }
@@ -157,4 +166,6 @@ void GameSession::lockPiece() {
     }
 }
 
-void GameSession::drawScore(std::int32_t score, std::int32_t level) { readout_->draw(score, level); }
+void GameSession::drawScore(std::int32_t score, std::int32_t level) {
+    readout_->draw(score, level);
+}

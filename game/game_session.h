@@ -16,7 +16,7 @@
 // counter and the random source itself. Needs a current GL context from construction to
 // destruction.
 class GameSession {
-public:
+  public:
     GameSession();
     virtual ~GameSession();
     GameSession(const GameSession&) = delete;
@@ -45,7 +45,7 @@ public:
     std::int32_t level() const { return level_; }
     std::int32_t clears() const { return clears_; }
 
-private:
+  private:
     void drawFrame();
     void handleKey(std::int32_t key);
     void applyGravity();

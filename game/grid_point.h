@@ -13,5 +13,9 @@ inline GridPoint operator+(GridPoint a, GridPoint b) {
     return GridPoint{static_cast<std::int16_t>(a.x + b.x), static_cast<std::int16_t>(a.y + b.y)};
 }
 
-inline bool operator==(GridPoint a, GridPoint b) { return a.x == b.x && a.y == b.y; }
-inline bool operator!=(GridPoint a, GridPoint b) { return !(a == b); }
+inline bool operator==(GridPoint a, GridPoint b) {
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(GridPoint a, GridPoint b) {
+    return !(a == b);
+}

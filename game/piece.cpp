@@ -14,10 +14,13 @@ namespace {
 // turns folds in one step, and a huge one cannot stall the loop. Non-finite angles count as 0
 // rather than reaching a float-to-integer conversion that has no defined result.
 float foldDegrees(float angle) {
-    if (!std::isfinite(angle)) return 0.0f;
+    if (!std::isfinite(angle))
+        return 0.0f;
     float folded = std::fmod(angle, 360.0f);
-    if (folded < 0.0f) folded += 360.0f;
-    if (folded >= 360.0f) folded = 0.0f;  // -tiny + 360 rounds up to 360
+    if (folded < 0.0f)
+        folded += 360.0f;
+    if (folded >= 360.0f)
+        folded = 0.0f;  // -tiny + 360 rounds up to 360
     return folded;
 }
 
@@ -29,11 +32,16 @@ struct Turn {
 // Right angles are looked up, so the footprint is exact there; 90.5 counts as 90.
 Turn turnFor(float folded) {
     switch (static_cast<int>(folded)) {
-        case 0: return {0.0f, 1.0f};
-        case 90: return {1.0f, 0.0f};
-        case 180: return {0.0f, -1.0f};
-        case 270: return {-1.0f, 0.0f};
-        default: break;
+        case 0:
+            return {0.0f, 1.0f};
+        case 90:
+            return {1.0f, 0.0f};
+        case 180:
+            return {0.0f, -1.0f};
+        case 270:
+            return {-1.0f, 0.0f};
+        default:
+            break;
     }
     const float radians = static_cast<float>(folded * (1.0f / 180.0f) * kPi);
     return {std::sin(radians), std::cos(radians)};
@@ -46,7 +54,8 @@ Piece::Piece(std::vector<GridPoint> cells, Sprite& blockSprite, Sprite& cellSpri
       cellSprite_(&cellSprite),
       cells_(std::move(cells)),
       cellSize_(blockSprite.width()) {
-    if (cells_.empty()) return;  // nothing to draw or turn; the pivot stays at (0, 0)
+    if (cells_.empty())
+        return;  // nothing to draw or turn; the pivot stays at (0, 0)
     GridPoint low = cells_.front();
     GridPoint high = cells_.front();
     for (const GridPoint& cell : cells_) {
@@ -80,8 +89,10 @@ float Piece::shownAngle() const {
     // Unsigned difference: right across the counter's wrap.
     const std::uint32_t elapsed = tickCount() - rotationStart_;
     float t = static_cast<float>(elapsed) * 0.01f;
-    if (t > 1.0f) t = 1.0f;
-    if (t < 0.0f) t = 0.0f;
+    if (t > 1.0f)
+        t = 1.0f;
+    if (t < 0.0f)
+        t = 0.0f;
     return (1.0f - t) * previousAngle_ + t * targetAngle_;
 }
 

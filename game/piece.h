@@ -14,7 +14,7 @@ extern const double kPi;
 // every footprint cell. Turning has two faces: the footprint uses the target angle at once, while
 // the picture turns from the previous angle to the target over 100 ms.
 class Piece {
-public:
+  public:
     // cells: the shape at angle 0. blockSprite is what the board gets when the piece locks (its
     // width is the cell size); cellSprite draws the cells while the piece falls. Neither is owned.
     Piece(std::vector<GridPoint> cells, Sprite& blockSprite, Sprite& cellSprite);
@@ -40,7 +40,7 @@ public:
     const SpriteGroup& group() const { return group_; }
     const std::vector<GridPoint>& cells() const { return cells_; }
 
-private:
+  private:
     Sprite* blockSprite_;
     Sprite* cellSprite_;
     SpriteGroup group_;

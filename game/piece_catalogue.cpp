@@ -28,10 +28,9 @@ void cutBlockSprites(const Texture& atlas, std::vector<Sprite>& brightBlocks,
     darkBlocks.reserve(darkBlocks.size() + kBlockColours);
     for (int j = 0; j < 2; ++j) {
         for (int i = 0; i < 4; ++i) {
-            SpriteRect rect{static_cast<std::int16_t>(w / 4 * i + 1),
-                            static_cast<std::int16_t>(h / 2 * j + 1),
-                            static_cast<std::int16_t>(w / 4 - 2),
-                            static_cast<std::int16_t>(h / 4 - 2)};
+            SpriteRect rect{
+                static_cast<std::int16_t>(w / 4 * i + 1), static_cast<std::int16_t>(h / 2 * j + 1),
+                static_cast<std::int16_t>(w / 4 - 2), static_cast<std::int16_t>(h / 4 - 2)};
             brightBlocks.emplace_back(rect, &atlas);
             rect.y = static_cast<std::int16_t>(rect.y + 32);
             darkBlocks.emplace_back(rect, &atlas);

@@ -17,4 +17,6 @@ int randomNumber() {
     return source ? source() : std::rand();
 }
 
-void setRandomSource(RandomSource source) { currentSource() = std::move(source); }
+void setRandomSource(RandomSource source) {
+    currentSource() = std::move(source);
+}

@@ -10,7 +10,7 @@
 // The score and level read-out to the right of the well: a label and five digits for the score,
 // a label and one digit for the level, all from image files in the working directory.
 class ScoreReadout {
-public:
+  public:
     // Loads score.raw, level.raw, then digit0.raw .. digit9.raw. Needs a current GL context.
     ScoreReadout();
     // Each label's sprite then its texture; then, digit by digit, texture then sprite.
@@ -22,7 +22,7 @@ public:
     // level. Both are never negative in the game; a negative value shows as if positive.
     void draw(std::int32_t score, std::int32_t level);
 
-private:
+  private:
     std::unique_ptr<Texture> scoreLabelTexture;
     std::unique_ptr<Sprite> scoreLabel;
     std::unique_ptr<Texture> levelLabelTexture;

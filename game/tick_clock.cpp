@@ -24,4 +24,6 @@ std::uint32_t tickCount() {
     return source ? source() : steadyMilliseconds();
 }
 
-void setTickSource(TickSource source) { currentSource() = std::move(source); }
+void setTickSource(TickSource source) {
+    currentSource() = std::move(source);
+}

@@ -29,7 +29,8 @@ std::unique_ptr<Texture> buildBlockAtlas(std::int16_t size, std::int16_t bevel) 
         for (int green = 0; green <= 1; ++green) {
             for (int blue = 0; blue <= 1; ++blue) {
                 Colour shade(0.75f * red, 0.75f * green, 0.75f * blue, 1.0f);
-                const std::size_t column = static_cast<std::size_t>(red + 2 * green) * (side / 4) * 4;
+                const std::size_t column =
+                    static_cast<std::size_t>(red + 2 * green) * (side / 4) * 4;
                 const std::size_t plainRow = static_cast<std::size_t>(2 * blue) * blockRowBytes;
                 paintBlock(pixels.data() + plainRow + column, size, shade, stride, bevel);
                 // darken changes `shade` itself: the second block gets the darkened colour.

@@ -3,8 +3,10 @@
 namespace {
 
 float clampUnit(float value) {
-    if (value > 1.0f) return 1.0f;
-    if (value < 0.0f) return 0.0f;
+    if (value > 1.0f)
+        return 1.0f;
+    if (value < 0.0f)
+        return 0.0f;
     return value;
 }
 

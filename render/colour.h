@@ -4,7 +4,7 @@
 
 // A colour as four floats, nominally 0..1. The block painter computes its shades with these.
 class Colour {
-public:
+  public:
     Colour() = default;
     Colour(float red, float green, float blue, float alpha) : r(red), g(green), b(blue), a(alpha) {}
     virtual ~Colour() = default;
@@ -23,6 +23,6 @@ public:
     float b = 1.0f;
     float a = 1.0f;
 
-private:
+  private:
     void addClamped(float v);
 };

@@ -12,7 +12,7 @@ struct ScreenPoint {
 // this y-down screen), both acting about `pivot`, given in the drawable's own pixels from its
 // top-left corner. Owners set the three fields directly between draws.
 class Drawable {
-public:
+  public:
     Drawable() = default;
     Drawable(const Drawable&) = default;
     Drawable& operator=(const Drawable&) = default;
@@ -26,7 +26,7 @@ public:
     float angle = 0.0f;
     ScreenPoint pivot;
 
-protected:
+  protected:
     // Moves the current matrix to (x, y) and applies scale and rotation about the pivot. The
     // caller has pushed the matrix and pops it when done.
     void applyTransform(std::int16_t x, std::int16_t y) const;

@@ -25,15 +25,19 @@ bool isDirectory(const char* fileName) {
 // Fills as much of `pixels` as the file provides and returns what went wrong, or "" when the
 // whole size was read.
 std::string readInto(const char* fileName, std::vector<std::uint8_t>& pixels) {
-    if (isDirectory(fileName)) return "is a directory";
+    if (isDirectory(fileName))
+        return "is a directory";
     std::FILE* file = std::fopen(fileName, "rb");
-    if (file == nullptr) return std::string("cannot be opened: ") + std::strerror(errno);
+    if (file == nullptr)
+        return std::string("cannot be opened: ") + std::strerror(errno);
     std::size_t got = std::fread(pixels.data(), 1, pixels.size(), file);
     bool failed = std::ferror(file) != 0;
     int readErrno = errno;
     std::fclose(file);
-    if (failed) return std::string("cannot be read: ") + std::strerror(readErrno);
-    if (got == 0 && !pixels.empty()) return "is empty";
+    if (failed)
+        return std::string("cannot be read: ") + std::strerror(readErrno);
+    if (got == 0 && !pixels.empty())
+        return "is empty";
     if (got < pixels.size()) {
         return "is too short: " + std::to_string(got) + " of " + std::to_string(pixels.size()) +
                " bytes";
@@ -48,8 +52,10 @@ std::unique_ptr<Texture> loadRawImage(const char* fileName, std::int16_t width,
     std::int32_t w = width > 0 ? width : 0;
     std::int32_t h = height > 0 ? height : 0;
     // Zero-filled, so nothing undefined reaches the texture whatever the file holds.
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 4u);
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) *
+                                     4u);
     std::string fault = readInto(fileName == nullptr ? "" : fileName, pixels);
-    if (!fault.empty()) warn(fileName == nullptr ? "" : fileName, fault);
+    if (!fault.empty())
+        warn(fileName == nullptr ? "" : fileName, fault);
     return std::make_unique<Texture>(w, h, pixels.data());
 }

@@ -16,7 +16,7 @@ struct SpriteRect {
 // A textured rectangle cut from a texture it does not own. A plain value: copies share the
 // texture. At scale 1 it covers rect.width x rect.height screen pixels whatever the texture size.
 class Sprite : public Drawable {
-public:
+  public:
     // The pivot starts in the middle of the rectangle (a 30x30 sprite turns about (15, 15)).
     Sprite(SpriteRect rect, const Texture* texture);
     // The whole texture.
@@ -29,7 +29,7 @@ public:
     const SpriteRect& rect() const { return rect_; }
     const Texture* texture() const { return texture_; }
 
-private:
+  private:
     SpriteRect rect_;
     const Texture* texture_;
 };

@@ -15,7 +15,7 @@ struct GroupChild {
 // Draws its entries, in the order added, under its own scale and rotation, so they turn and
 // scale as one. The same drawable may appear in many entries. Copies share the drawables.
 class SpriteGroup : public Drawable {
-public:
+  public:
     SpriteGroup() = default;
 
     void addChild(Drawable* drawable, std::int16_t x, std::int16_t y);
@@ -23,6 +23,6 @@ public:
 
     const std::vector<GroupChild>& children() const { return children_; }
 
-private:
+  private:
     std::vector<GroupChild> children_;
 };

@@ -22,4 +22,6 @@ Texture::~Texture() {
     glDeleteTextures(1, &doomed);
 }
 
-void Texture::bind() const { glBindTexture(GL_TEXTURE_2D, name_); }
+void Texture::bind() const {
+    glBindTexture(GL_TEXTURE_2D, name_);
+}

@@ -5,7 +5,7 @@
 // One OpenGL 2D texture made from 8-bit RGBA pixels, rows top first. Created and deleted only
 // while a GL context is current; never copied.
 class Texture {
-public:
+  public:
     // pixels: width * height * 4 bytes. GL copies them, so the caller may free them on return.
     // The new texture is left bound.
     Texture(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
@@ -18,7 +18,7 @@ public:
     std::int32_t height() const { return height_; }
     std::uint32_t name() const { return name_; }
 
-private:
+  private:
     std::int32_t width_;
     std::int32_t height_;
     std::uint32_t name_ = 0;

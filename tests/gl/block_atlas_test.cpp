@@ -36,7 +36,7 @@ const std::vector<BlockRow> kBlocks{
 };
 
 class Atlas : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         auto atlas = buildBlockAtlas(32, 4);
         ASSERT_EQ(atlas->width(), 128);
@@ -63,7 +63,8 @@ TEST_F(Atlas, KnownPixels) {
 
 TEST_F(Atlas, EveryPixelIsOpaque) {
     for (int y = 0; y < 128; ++y) {
-        for (int x = 0; x < 128; ++x) ASSERT_EQ(at(x, y)[3], 255) << x << "," << y;
+        for (int x = 0; x < 128; ++x)
+            ASSERT_EQ(at(x, y)[3], 255) << x << "," << y;
     }
 }
 
@@ -88,7 +89,8 @@ TEST_F(Atlas, EveryBlockHasItsFaceAndBands) {
 
 TEST_F(Atlas, BlackAndDarkenedBlackAreIdentical) {
     for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) ASSERT_EQ(at(x, y), at(x, y + 32));
+        for (int x = 0; x < 32; ++x)
+            ASSERT_EQ(at(x, y), at(x, y + 32));
     }
 }
 

@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class RawImage : public ::testing::Test {
-protected:
+  protected:
     fs::path dir;
 
     void SetUp() override {
@@ -47,7 +47,8 @@ protected:
 
 std::vector<std::uint8_t> pattern(std::size_t size) {
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 31 + 7);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 31 + 7);
     return bytes;
 }
 
@@ -70,7 +71,8 @@ TEST_F(RawImage, LongerFileIsReadUpToTheSizeSilently) {
 
 TEST_F(RawImage, UniformFileGivesUniformTexels) {
     std::vector<std::uint8_t> red;
-    for (int i = 0; i < 32 * 32; ++i) red.insert(red.end(), {255, 0, 0, 255});
+    for (int i = 0; i < 32 * 32; ++i)
+        red.insert(red.end(), {255, 0, 0, 255});
     std::string warning;
     EXPECT_EQ(load(write("red.raw", red), 32, 32, &warning), red);
 }
@@ -107,8 +109,9 @@ TEST_F(RawImage, ShortFileKeepsWhatWasReadAndBlanksTheRest) {
     const auto texels = load(path, 32, 32, &warning);
     EXPECT_TRUE(std::equal(bytes.begin(), bytes.end(), texels.begin()));
     EXPECT_TRUE(std::all_of(texels.begin() + 100, texels.end(), [](auto b) { return b == 0; }));
-    EXPECT_EQ(warning, "vorngame: image file \"" + path +
-                           "\" is too short: 100 of 4096 bytes; its missing pixels are left blank\n");
+    EXPECT_EQ(warning,
+              "vorngame: image file \"" + path +
+                  "\" is too short: 100 of 4096 bytes; its missing pixels are left blank\n");
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ const Rgba kRed{200, 0, 0, 255};
 const Rgba kBlue{0, 0, 200, 255};
 
 class Drawing : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         glClear(GL_COLOR_BUFFER_BIT);
         glLoadIdentity();
@@ -93,7 +93,8 @@ TEST_F(Drawing, GroupPlacesEntriesAtTheirOffsets) {
     const Pixels alone = Pixels::readFramebuffer();
     EXPECT_EQ(grouped.litBounds(), box(80, 104, 100, 124));
     for (int y = 100; y < 130; ++y) {
-        for (int x = 75; x < 105; ++x) ASSERT_EQ(grouped.at(x, y), alone.at(x, y)) << x << "," << y;
+        for (int x = 75; x < 105; ++x)
+            ASSERT_EQ(grouped.at(x, y), alone.at(x, y)) << x << "," << y;
     }
 }
 

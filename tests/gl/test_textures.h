@@ -14,7 +14,8 @@
 
 inline std::unique_ptr<Texture> uniformTexture(int w, int h, Rgba colour) {
     std::vector<std::uint8_t> pixels;
-    for (int i = 0; i < w * h; ++i) pixels.insert(pixels.end(), {colour.r, colour.g, colour.b, colour.a});
+    for (int i = 0; i < w * h; ++i)
+        pixels.insert(pixels.end(), {colour.r, colour.g, colour.b, colour.a});
     return std::make_unique<Texture>(w, h, pixels.data());
 }
 
@@ -40,4 +41,6 @@ inline int modelViewDepth() {
     return depth;
 }
 
-inline std::array<int, 4> box(int x0, int y0, int x1, int y1) { return {x0, y0, x1, y1}; }
+inline std::array<int, 4> box(int x0, int y0, int x1, int y1) {
+    return {x0, y0, x1, y1};
+}

@@ -16,7 +16,8 @@ GLint boundTexture() {
 
 TEST(Texture, UploadsPixelsTopRowFirstAndStaysBound) {
     std::vector<std::uint8_t> pixels(4 * 2 * 4);
-    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        pixels[i] = static_cast<std::uint8_t>(i * 7);
     Texture texture(4, 2, pixels.data());
     EXPECT_EQ(texture.width(), 4);
     EXPECT_EQ(texture.height(), 2);

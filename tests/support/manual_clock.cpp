@@ -6,4 +6,6 @@ ManualClock::ManualClock(std::uint32_t start) : now_(start) {
     setTickSource([this] { return now_; });
 }
 
-ManualClock::~ManualClock() { setTickSource({}); }
+ManualClock::~ManualClock() {
+    setTickSource({});
+}

@@ -5,7 +5,7 @@
 // Puts a hand-set tick counter in place of the game's clock for its lifetime, and the default
 // clock back afterwards. Starts at `start`.
 class ManualClock {
-public:
+  public:
     explicit ManualClock(std::uint32_t start = 100000);
     ~ManualClock();
     ManualClock(const ManualClock&) = delete;
@@ -16,6 +16,6 @@ public:
     // Unsigned: advancing past 2^32 - 1 wraps as the real counter does.
     void advance(std::uint32_t ms) { now_ += ms; }
 
-private:
+  private:
     std::uint32_t now_;
 };

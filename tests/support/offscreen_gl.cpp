@@ -11,28 +11,39 @@ namespace {
 EGLDisplay openSurfacelessDisplay() {
     auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
         eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (getPlatformDisplay == nullptr) return EGL_NO_DISPLAY;
+    if (getPlatformDisplay == nullptr)
+        return EGL_NO_DISPLAY;
     return getPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
 }
 
 // The first config Mesa lists is 10-bit; pixel tests compare 8-bit values, so look for an
 // exact 8/8/8/8 one.
 EGLConfig chooseRgba8(EGLDisplay display) {
-    const EGLint wanted[] = {EGL_SURFACE_TYPE,    EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
-                             EGL_OPENGL_BIT,      EGL_RED_SIZE,    8,
-                             EGL_GREEN_SIZE,      8,               EGL_BLUE_SIZE,
-                             8,                   EGL_ALPHA_SIZE,  8,
+    const EGLint wanted[] = {EGL_SURFACE_TYPE,
+                             EGL_PBUFFER_BIT,
+                             EGL_RENDERABLE_TYPE,
+                             EGL_OPENGL_BIT,
+                             EGL_RED_SIZE,
+                             8,
+                             EGL_GREEN_SIZE,
+                             8,
+                             EGL_BLUE_SIZE,
+                             8,
+                             EGL_ALPHA_SIZE,
+                             8,
                              EGL_NONE};
     EGLConfig configs[64];
     EGLint count = 0;
-    if (!eglChooseConfig(display, wanted, configs, 64, &count)) return nullptr;
+    if (!eglChooseConfig(display, wanted, configs, 64, &count))
+        return nullptr;
     for (EGLint i = 0; i < count; ++i) {
         EGLint r = 0, g = 0, b = 0, a = 0;
         eglGetConfigAttrib(display, configs[i], EGL_RED_SIZE, &r);
         eglGetConfigAttrib(display, configs[i], EGL_GREEN_SIZE, &g);
         eglGetConfigAttrib(display, configs[i], EGL_BLUE_SIZE, &b);
         eglGetConfigAttrib(display, configs[i], EGL_ALPHA_SIZE, &a);
-        if (r == 8 && g == 8 && b == 8 && a == 8) return configs[i];
+        if (r == 8 && g == 8 && b == 8 && a == 8)
+            return configs[i];
     }
     return nullptr;
 }
@@ -73,10 +84,13 @@ OffscreenGL::OffscreenGL() {
 }
 
 OffscreenGL::~OffscreenGL() {
-    if (display_ == nullptr) return;
+    if (display_ == nullptr)
+        return;
     eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    if (context_ != nullptr) eglDestroyContext(display_, context_);
-    if (surface_ != nullptr) eglDestroySurface(display_, surface_);
+    if (context_ != nullptr)
+        eglDestroyContext(display_, context_);
+    if (surface_ != nullptr)
+        eglDestroySurface(display_, surface_);
     eglTerminate(display_);
 }
 

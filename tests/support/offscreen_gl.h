@@ -6,7 +6,7 @@
 // profile (immediate mode works) and an 800x600 pbuffer with 8-bit RGBA. While it lives it is
 // current on the calling thread, with the game's fixed state applied.
 class OffscreenGL {
-public:
+  public:
     static constexpr int kWidth = 800;
     static constexpr int kHeight = 600;
 
@@ -22,7 +22,7 @@ public:
     // Clears to black and loads an identity model-view matrix, as every frame starts.
     void beginFrame() const;
 
-private:
+  private:
     void* display_ = nullptr;
     void* surface_ = nullptr;
     void* context_ = nullptr;

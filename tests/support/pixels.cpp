@@ -21,7 +21,8 @@ Pixels Pixels::readFramebuffer(int width, int height) {
 }
 
 Rgba Pixels::at(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return Rgba{};
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return Rgba{};
     // GL rows run bottom-up; the screen's run top-down.
     const std::size_t index = (static_cast<std::size_t>(height_ - 1 - y) * width_ + x) * 4;
     return Rgba{rgba_[index], rgba_[index + 1], rgba_[index + 2], rgba_[index + 3]};
@@ -32,8 +33,10 @@ std::array<int, 4> Pixels::litBounds() const {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const Rgba p = at(x, y);
-            if (p.r == 0 && p.g == 0 && p.b == 0) continue;
-            if (box[0] < 0) box = {x, y, x + 1, y + 1};
+            if (p.r == 0 && p.g == 0 && p.b == 0)
+                continue;
+            if (box[0] < 0)
+                box = {x, y, x + 1, y + 1};
             box[0] = std::min(box[0], x);
             box[1] = std::min(box[1], y);
             box[2] = std::max(box[2], x + 1);
@@ -47,7 +50,8 @@ int Pixels::count(const Rgba& colour) const {
     int n = 0;
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (at(x, y).sameColour(colour)) ++n;
+            if (at(x, y).sameColour(colour))
+                ++n;
         }
     }
     return n;

@@ -16,7 +16,7 @@ std::ostream& operator<<(std::ostream& out, const Rgba& p);
 
 // The framebuffer read back, addressed like the screen: (0, 0) is the top-left pixel.
 class Pixels {
-public:
+  public:
     static Pixels readFramebuffer(int width = 800, int height = 600);
 
     Rgba at(int x, int y) const;
@@ -28,7 +28,7 @@ public:
     // Number of pixels of exactly this colour (alpha ignored).
     int count(const Rgba& colour) const;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> rgba_;

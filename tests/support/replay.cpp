@@ -6,6 +6,7 @@
 
 #include "game/board_geometry.h"
 #include "game/frame_event.h"
+#include "game/random_source.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ std::int32_t keyCode(const std::string& word, int number) {
         {"Escape", VirtualKey::Escape}, {"Space", VirtualKey::Space}, {"Left", VirtualKey::Left},
         {"Up", VirtualKey::Up},         {"Right", VirtualKey::Right}, {"Down", VirtualKey::Down}};
     auto found = names.find(word);
-    if (found != names.end()) return found->second;
+    if (found != names.end())
+        return found->second;
     char* end = nullptr;
     long value = std::strtol(word.c_str(), &end, 10);
     if (word.empty() || *end != '\0') {
@@ -36,7 +38,8 @@ std::uint32_t parseCount(const std::string& text, int number) {
 
 std::string ReplayReport::wellText() const {
     std::string text;
-    for (const std::string& row : well) text += row + "\n";
+    for (const std::string& row : well)
+        text += row + "\n";
     return text;
 }
 
@@ -45,10 +48,28 @@ Replay::Replay(unsigned seed, std::uint32_t startTick) : clock_(startTick) {
     session_ = std::make_unique<GameSession>();
 }
 
+Replay::Replay(std::vector<int> pieceOrder, std::uint32_t startTick) : clock_(startTick) {
+    if (pieceOrder.empty())
+        throw ReplayError("an empty piece order");
+    std::size_t next = 0;
+    setRandomSource([order = std::move(pieceOrder), next]() mutable {
+        const int choice = order[next];
+        next = (next + 1) % order.size();
+        return choice;
+    });
+    session_ = std::make_unique<GameSession>();
+}
+
+Replay::~Replay() {
+    session_.reset();
+    setRandomSource({});
+}
+
 bool Replay::step(std::uint32_t tick, std::int32_t event, std::int32_t argument) {
     clock_.set(tick);
     const bool answer = session_->handleEvent(event, argument);
-    if (!answer) running_ = false;
+    if (!answer)
+        running_ = false;
     return answer;
 }
 
@@ -59,8 +80,10 @@ void Replay::run(const std::string& script) {
     while (std::getline(lines, line)) {
         ++number;
         const std::size_t hash = line.find('#');
-        if (hash != std::string::npos) line.erase(hash);
-        if (line.find_first_not_of(" \t\r") == std::string::npos) continue;
+        if (hash != std::string::npos)
+            line.erase(hash);
+        if (line.find_first_not_of(" \t\r") == std::string::npos)
+            continue;
         runLine(line, number);
     }
 }
@@ -76,8 +99,8 @@ void Replay::runLine(const std::string& line, int number) {
         repeat = parseCount(event.substr(star + 1), number);
         event.erase(star);
     }
-    const std::uint32_t tick =
-        time[0] == '+' ? clock_.now() + parseCount(time.substr(1), number) : parseCount(time, number);
+    const std::uint32_t tick = time[0] == '+' ? clock_.now() + parseCount(time.substr(1), number)
+                                              : parseCount(time, number);
     std::int32_t code = 0;
     std::int32_t value = 0;
     if (event == "idle") {
@@ -90,17 +113,20 @@ void Replay::runLine(const std::string& line, int number) {
     } else {
         throw ReplayError("line " + std::to_string(number) + ": unknown event \"" + event + "\"");
     }
-    for (std::uint32_t i = 0; i < repeat; ++i) step(tick, code, value);
+    for (std::uint32_t i = 0; i < repeat; ++i)
+        step(tick, code, value);
 }
 
 ReplayReport Replay::report() const {
     ReplayReport report;
     report.well.assign(static_cast<std::size_t>(boardHeight), std::string(boardWidth, '.'));
     auto mark = [&report](GridPoint cell, char c) {
-        if (cell.x < 0 || cell.y < 0 || cell.x >= boardWidth || cell.y >= boardHeight) return;
+        if (cell.x < 0 || cell.y < 0 || cell.x >= boardWidth || cell.y >= boardHeight)
+            return;
         report.well[static_cast<std::size_t>(cell.y)][static_cast<std::size_t>(cell.x)] = c;
     };
-    for (const PlacedBlock& block : session_->board().blocks()) mark(block.cell, '#');
+    for (const PlacedBlock& block : session_->board().blocks())
+        mark(block.cell, '#');
     for (const GridPoint& cell : session_->current().footprint()) {
         mark(cell + session_->piecePos(), '@');
     }

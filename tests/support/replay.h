@@ -41,8 +41,13 @@ struct ReplayError : std::runtime_error {
 //   +0 draw          a Draw event
 //   +5000 idle*20    twenty Idle events at that moment (a count after '*' repeats the event)
 class Replay {
-public:
+  public:
     explicit Replay(unsigned seed, std::uint32_t startTick = 100000);
+    // Pieces chosen in this order (catalogue indices, repeated when used up) instead of at random.
+    explicit Replay(std::vector<int> pieceOrder, std::uint32_t startTick = 100000);
+    ~Replay();
+    Replay(const Replay&) = delete;
+    Replay& operator=(const Replay&) = delete;
 
     // Runs every line; throws ReplayError on the first line it cannot read.
     void run(const std::string& script);
@@ -53,7 +58,7 @@ public:
     GameSession& session() { return *session_; }
     ManualClock& clock() { return clock_; }
 
-private:
+  private:
     void runLine(const std::string& line, int number);
 
     ManualClock clock_;

@@ -10,20 +10,21 @@ namespace {
 
 // The rules never draw, so the sprites need no texture.
 class BoardRules : public ::testing::Test {
-protected:
+  protected:
     Sprite background{SpriteRect{1, 33, 30, 30}, nullptr};
     Sprite block{SpriteRect{33, 33, 30, 30}, nullptr};
     Board board{background};
 
     void fillRow(std::int16_t row) {
-        for (std::int16_t x = 0; x < boardWidth; ++x) board.placeBlock({x, row}, block);
+        for (std::int16_t x = 0; x < boardWidth; ++x)
+            board.placeBlock({x, row}, block);
     }
     std::vector<GridPoint> cells() const {
         std::vector<GridPoint> result;
-        for (const PlacedBlock& b : board.blocks()) result.push_back(b.cell);
-        std::sort(result.begin(), result.end(), [](GridPoint a, GridPoint b) {
-            return a.y != b.y ? a.y < b.y : a.x < b.x;
-        });
+        for (const PlacedBlock& b : board.blocks())
+            result.push_back(b.cell);
+        std::sort(result.begin(), result.end(),
+                  [](GridPoint a, GridPoint b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
         return result;
     }
 };
@@ -50,7 +51,8 @@ TEST_F(BoardRules, BackgroundIsOneChildPerCellInRowMajorOrder) {
     EXPECT_EQ(children[10].y, 30);
     EXPECT_EQ(children[159].x, 270);
     EXPECT_EQ(children[159].y, 450);
-    for (const GroupChild& child : children) EXPECT_EQ(child.drawable, &background);
+    for (const GroupChild& child : children)
+        EXPECT_EQ(child.drawable, &background);
 }
 
 TEST_F(BoardRules, PlacedBlockTakesOnlyItsCell) {
@@ -74,7 +76,8 @@ TEST_F(BoardRules, PlacingOutsideTheWellOrOnABlockIsRefused) {
 }
 
 TEST_F(BoardRules, NoFullRowScoresNothingAndMovesNothing) {
-    for (std::int16_t x = 0; x < boardWidth - 1; ++x) board.placeBlock({x, 15}, block);
+    for (std::int16_t x = 0; x < boardWidth - 1; ++x)
+        board.placeBlock({x, 15}, block);
     board.placeBlock({4, 10}, block);
     const auto before = cells();
     EXPECT_EQ(board.clearFullRows(), 0);
@@ -107,7 +110,8 @@ TEST_F(BoardRules, AdjacentAndSeparateRowsScoreTheSame) {
 }
 
 TEST_F(BoardRules, FourRowsScoreFifteenAndAHoleStaysAHole) {
-    for (std::int16_t row = 12; row <= 15; ++row) fillRow(row);
+    for (std::int16_t row = 12; row <= 15; ++row)
+        fillRow(row);
     board.placeBlock({0, 11}, block);
     board.placeBlock({7, 5}, block);
     EXPECT_EQ(board.clearFullRows(), 15);
@@ -132,7 +136,8 @@ TEST_F(BoardRules, RemoveRowKeepsTheOrderOfTheRemainingBlocks) {
     board.placeBlock({4, 7}, background);
     board.removeRow(6);
     std::vector<GridPoint> order;
-    for (const PlacedBlock& b : board.blocks()) order.push_back(b.cell);
+    for (const PlacedBlock& b : board.blocks())
+        order.push_back(b.cell);
     EXPECT_EQ(order, (std::vector<GridPoint>{{1, 6}, {3, 6}, {4, 7}}));
 }
 

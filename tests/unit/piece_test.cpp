@@ -16,7 +16,7 @@ const Cells kSquare{{0, 0}, {1, 0}, {0, 1}, {1, 1}};
 const Cells kBar{{0, 0}, {1, 0}, {2, 0}, {3, 0}};
 
 class PieceTest : public ::testing::Test {
-protected:
+  protected:
     ManualClock clock{5000};
     Sprite block{SpriteRect{33, 33, 30, 30}, nullptr};
     Sprite cell{SpriteRect{33, 1, 30, 30}, nullptr};
@@ -29,7 +29,9 @@ protected:
     }
 };
 
-TEST(Pi, IsComputedBeforeUse) { EXPECT_DOUBLE_EQ(kPi, 3.14159265358979323846); }
+TEST(Pi, IsComputedBeforeUse) {
+    EXPECT_DOUBLE_EQ(kPi, 3.14159265358979323846);
+}
 
 TEST_F(PieceTest, PivotIsTheMiddleCellRoundedTowardsTheTopLeft) {
     Piece first = make(kFirst);
@@ -76,10 +78,13 @@ TEST_F(PieceTest, EveryCatalogueShapeTurnsRigidlyAtRightAngles) {
             const Cells turned = piece.footprint();
             ASSERT_EQ(turned.size(), 4u);
             for (std::size_t i = 0; i < 4; ++i) {
-                for (std::size_t j = i + 1; j < 4; ++j) EXPECT_NE(turned[i], turned[j]);
+                for (std::size_t j = i + 1; j < 4; ++j)
+                    EXPECT_NE(turned[i], turned[j]);
                 // Distances to the pivot are preserved by a right-angle turn.
-                const int bx = base[i].x - piece.pivotCell().x, by = base[i].y - piece.pivotCell().y;
-                const int tx = turned[i].x - piece.pivotCell().x, ty = turned[i].y - piece.pivotCell().y;
+                const int bx = base[i].x - piece.pivotCell().x,
+                          by = base[i].y - piece.pivotCell().y;
+                const int tx = turned[i].x - piece.pivotCell().x,
+                          ty = turned[i].y - piece.pivotCell().y;
                 EXPECT_EQ(bx * bx + by * by, tx * tx + ty * ty);
             }
         }
