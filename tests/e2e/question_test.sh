@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# On a screen without an 800x600 mode the program asks before playing in a window: Return
+# (Yes) gives an 800x600 window at (0, 0) with the game; Escape (No) gives "Program Will Now
+# Close." and no game.
+source "$(dirname "$0")/lib.sh"
+
+start_xvfb 1024x768
+
+start_game
+question=$(wait_for_window "Lumo GL" 20)
+grep -q "Use Windowed Mode Instead?" "$work/game.err" || fail "the question is not on stderr"
+grep -q "closest is 1024x768" "$work/game.err" || fail "the reason is not on stderr"
+key_in_window "$question" Return
+window=$(wait_for_window VornGame 20)
+geometry=$(geometry_of "$window")
+[ "$geometry" = "800x600+0+0" ] || fail "window geometry $geometry, expected 800x600+0+0"
+wait_for_drawing 20
+check_well "$(shot windowed)"
+note "Yes: the game in a window at $geometry"
+xdotool key Escape
+expect_exit 0 15
+
+start_game
+question=$(wait_for_window "Lumo GL" 20)
+key_in_window "$question" Escape
+closing=$(wait_for_window ERROR 20)
+grep -q "^vorngame: ERROR: Program Will Now Close.$" "$work/game.err" ||
+    fail "\"Program Will Now Close.\" is not on stderr"
+[ -z "$(window_named VornGame)" ] || fail "a game window exists after No"
+key_in_window "$closing" Return
+expect_exit 1 15
+! grep -q '\.raw"' "$work/game.err" || fail "the game was built (it read its image files) after No"
+[ -z "$(window_named VornGame)" ] || fail "a game window exists after No"
+root=$(xwininfo -root | awk '/-geometry/ { print $2 }')
+[ "$root" = "1024x768+0+0" ] || fail "the screen is $root after the run"
+note "No: the program closed without a game"

@@ -1,0 +1,35 @@
+// Asks a window to close the way a window manager's close control does: a WM_DELETE_WINDOW
+// message of the WM_PROTOCOLS kind. Usage: vorn_send_close WINDOW-ID
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: vorn_send_close WINDOW-ID\n");
+        return 2;
+    }
+    char* end = nullptr;
+    const unsigned long window = std::strtoul(argv[1], &end, 0);
+    if (end == argv[1] || *end != '\0' || window == 0) {
+        std::fprintf(stderr, "vorn_send_close: \"%s\" is not a window id\n", argv[1]);
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "vorn_send_close: cannot open the display\n");
+        return 1;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+    XCloseDisplay(display);
+    return 0;
+}

@@ -1,0 +1,84 @@
+#include "window/sdl/sdl_events.h"
+
+#define SDL_MAIN_HANDLED
+#include <SDL.h>
+
+#include "window/sdl/sdl_keys.h"
+
+namespace {
+
+WindowMessage messageTo(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam = 0,
+                        std::intptr_t lParam = 0) {
+    WindowMessage message;
+    message.window = reinterpret_cast<WindowHandle>(window);
+    message.id = id;
+    message.wParam = wParam;
+    message.lParam = lParam;
+    message.time = SDL_GetTicks();
+    return message;
+}
+
+std::vector<WindowMessage> keyMessages(const SDL_KeyboardEvent& key) {
+    const std::uint32_t code = virtualKeyFor(key.keysym.sym);
+    if (code == 0)
+        return {};
+    const bool down = key.type == SDL_KEYDOWN;
+    const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+    const bool system = arrivesAsSystemKey(code, alt, (key.keysym.mod & KMOD_CTRL) != 0);
+    std::uint32_t id = down ? MessageId::KeyDown : MessageId::KeyUp;
+    if (system)
+        id = down ? MessageId::SysKeyDown : MessageId::SysKeyUp;
+    std::intptr_t lParam = 1 | (static_cast<std::intptr_t>(key.keysym.scancode & 0xFF) << 16);
+    if (alt)
+        lParam |= KeyFlag::AltDown;
+    if (!down || key.repeat != 0)
+        lParam |= KeyFlag::WasDown;
+    if (!down)
+        lParam |= KeyFlag::Released;
+    return {messageTo(SDL_GetWindowFromID(key.windowID), id, code, lParam)};
+}
+
+std::uintptr_t activation(SDL_Window* window, std::uintptr_t state) {
+    const bool minimised = window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED);
+    return state | (minimised ? std::uintptr_t{1} << 16 : 0);
+}
+
+std::vector<WindowMessage> windowMessages(const SDL_WindowEvent& event) {
+    SDL_Window* window = SDL_GetWindowFromID(event.windowID);
+    switch (event.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            return {messageTo(window, MessageId::SysCommand, SystemCommand::Close)};
+        case SDL_WINDOWEVENT_MINIMIZED:
+            return {messageTo(window, MessageId::Activate,
+                              ActivateState::Inactive | std::uintptr_t{1} << 16),
+                    messageTo(window, MessageId::Size, 1)};
+        case SDL_WINDOWEVENT_RESTORED:
+            return {messageTo(window, MessageId::Activate, ActivateState::Active),
+                    messageTo(window, MessageId::Size, 0)};
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            return {
+                messageTo(window, MessageId::Activate, activation(window, ActivateState::Active))};
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            return {messageTo(window, MessageId::Activate,
+                              activation(window, ActivateState::Inactive))};
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            return {messageTo(window, MessageId::Size, 0,
+                              (event.data1 & 0xFFFF) | ((event.data2 & 0xFFFF) << 16))};
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+std::vector<WindowMessage> messagesFor(const SDL_Event& event) {
+    switch (event.type) {
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            return keyMessages(event.key);
+        case SDL_WINDOWEVENT:
+            return windowMessages(event.window);
+        default:
+            return {};
+    }
+}
