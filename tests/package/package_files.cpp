@@ -1,0 +1,140 @@
+#include "tests/package/package_files.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "tests/package/child_process.h"
+
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "vorn-package-XXXXXX").string();
+    if (mkdtemp(pattern.data()) != nullptr)
+        path_ = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    if (!path_.empty())
+        fs::remove_all(path_, ignored);
+}
+
+fs::path builtDebianPackage(std::string& why) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(VORN_PACKAGE_DIR, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("vorngame_", 0) == 0 && entry.path().extension() == ".deb")
+            found.push_back(entry.path());
+    }
+    if (found.size() == 1)
+        return found.front();
+    why = std::to_string(found.size()) + " packages vorngame_*.deb in " VORN_PACKAGE_DIR
+                                         " (the package.build_deb test makes exactly one)";
+    return {};
+}
+
+std::string unpackInto(const fs::path& deb, const fs::path& root) {
+    CommandResult unpacked = runCommand({"dpkg-deb", "-x", deb.string(), root.string()});
+    return unpacked.exitCode == 0 ? "" : "dpkg-deb -x failed: " + unpacked.output;
+}
+
+fs::path underRoot(const fs::path& root, const std::string& installedPath) {
+    return root / fs::path(installedPath).relative_path();
+}
+
+std::map<std::string, std::string> readDesktopEntry(const fs::path& file) {
+    std::map<std::string, std::string> keys;
+    std::ifstream in(file);
+    std::string line;
+    bool inEntry = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.front() == '[') {
+            inEntry = line == "[Desktop Entry]";
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (inEntry && equals != std::string::npos && line.front() != '#')
+            keys[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return keys;
+}
+
+namespace {
+
+// The escapes every desktop-entry string value may hold.
+std::string unescapeString(const std::string& value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const char next = value[++i];
+        switch (next) {
+            case 's':
+                out += ' ';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            default:
+                out += next;
+                break;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> execArguments(const std::string& value) {
+    const std::string text = unescapeString(value);
+    std::vector<std::string> arguments;
+    std::string current;
+    bool quoted = false;
+    bool inArgument = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '\\' && i + 1 < text.size()) {
+            current += text[++i];
+        } else if (c == '"') {
+            quoted = !quoted;
+            inArgument = true;
+        } else if (c == ' ' && !quoted) {
+            if (inArgument)
+                arguments.push_back(current);
+            current.clear();
+            inArgument = false;
+        } else {
+            current += c;
+            inArgument = true;
+        }
+    }
+    if (inArgument)
+        arguments.push_back(current);
+    return arguments;
+}
+
+std::string fileBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+const std::vector<std::string>& imageFileNames() {
+    static const std::vector<std::string> names{
+        "score.raw",  "level.raw",  "digit0.raw", "digit1.raw", "digit2.raw", "digit3.raw",
+        "digit4.raw", "digit5.raw", "digit6.raw", "digit7.raw", "digit8.raw", "digit9.raw"};
+    return names;
+}

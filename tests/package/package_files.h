@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+// A fresh folder of its own under the temporary folder, removed with its contents when dropped.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// The one vorngame_*.deb the test setup built, or an empty path (with the reason in `why`).
+std::filesystem::path builtDebianPackage(std::string& why);
+
+// The package's files laid out under `root` as dpkg would lay them out under /; answers
+// dpkg-deb's complaint, or "" on success.
+std::string unpackInto(const std::filesystem::path& deb, const std::filesystem::path& root);
+
+// `installedPath` ("/usr/games/vorngame") inside a tree unpacked at `root`.
+std::filesystem::path underRoot(const std::filesystem::path& root,
+                                const std::string& installedPath);
+
+// The keys of the [Desktop Entry] group, values as written (escapes left in).
+std::map<std::string, std::string> readDesktopEntry(const std::filesystem::path& file);
+
+// An Exec value split into the program and its arguments the way a desktop does: string
+// escapes first, then double-quoted arguments with their backslash escapes.
+std::vector<std::string> execArguments(const std::string& value);
+
+// The whole content of a file as bytes ("" when it cannot be read).
+std::string fileBytes(const std::filesystem::path& file);
+
+// The twelve image files the program reads.
+const std::vector<std::string>& imageFileNames();
