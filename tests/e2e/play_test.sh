@@ -39,6 +39,8 @@ while [ "$moved" = "$x0" ] && [ $SECONDS -le $deadline ]; do
 done
 [ "$moved" = $((x0 - 30)) ] || fail "after Left the piece starts at x = $moved, expected $((x0 - 30))"
 note "Left moved the piece from x = $x0 to $moved"
+# The README's screenshot is this one: VORN_SCREENSHOT_DIR=docs ctest -L e2e -R play
+[ -z "${VORN_SCREENSHOT_DIR:-}" ] || cp "$work/after.png" "$VORN_SCREENSHOT_DIR/screenshot.png"
 
 xdotool key Escape
 expect_exit 0 15

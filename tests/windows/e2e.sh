@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# The Windows program end to end, under Wine on Xvfb (no window manager), as a player meets it:
+# full screen on an 800x600 screen, the question and both answers on a 1024x768 one, keys that
+# act on release, Escape and Alt+F4. Prints one "ok"/"not ok" line per check; screenshots and
+# logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR (the cross-build tree).
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source-path=SCRIPTDIR
+source "$here/wine_session.sh"
+# shellcheck source-path=SCRIPTDIR
+source "$here/frame_reading.sh"
+
+build=$(cd "${1:?usage: e2e.sh BUILD_DIR}" && pwd)
+run_dir=$build/run
+work=$build/e2e
+[ -f "$run_dir/vorngame.exe" ] || { echo "not ok - no $run_dir/vorngame.exe: build first"; exit 1; }
+mkdir -p "$work"
+rm -f "$work"/*.png "$work"/*.log "$work"/*.txt
+
+readonly kQuestionCaption="Lumo GL"
+failures=0
+
+check() {  # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok - $what"
+    else
+        echo "not ok - $what"
+        failures=$((failures + 1))
+        # What was on the screen at that moment, for whoever reads the failure.
+        xwininfo -root -tree >"$work/failure-$failures-windows.txt" 2>&1
+        screenshot "$work/failure-$failures.png" 2>/dev/null
+    fi
+}
+
+equal() {  # equal ACTUAL EXPECTED
+    [ "$1" = "$2" ] && return 0
+    echo "#   expected \"$2\", got \"$1\""
+    return 1
+}
+
+logged() {  # logged LOG TEXT: the program printed TEXT (its logs come with CRLF line ends)
+    tr -d '\r' <"$1" | grep -qF "$2"
+}
+
+# frame_up SHOT X0 Y0: takes a screenshot and answers whether a piece is in the well yet.
+frame_up() {
+    screenshot "$1"
+    [ "$(piece_of "$(well_text "$1" "$2" "$3")")" != none ]
+}
+
+piece_now() {  # piece_now SHOT X0 Y0
+    screenshot "$1"
+    piece_of "$(well_text "$1" "$2" "$3")"
+}
+
+# Fields of piece_of's answer: colour column row shape cells.
+column_of() {
+    local fields
+    read -ra fields <<<"$1"
+    echo "${fields[1]:-}"
+}
+
+# Colour, column and shape; the row depends on how long the piece has been falling.
+identity_of() {
+    local fields
+    read -ra fields <<<"$1"
+    echo "${fields[0]:-} ${fields[1]:-} ${fields[3]:-}"
+}
+
+finish() {
+    if [ -n "${VORN_GAME_PID:-}" ]; then kill "$VORN_GAME_PID" 2>/dev/null; fi
+    screen_stop
+}
+trap finish EXIT
+
+full_screen_cases() {
+    screen_start 800x600 || return 1
+    game_start "$run_dir" "$work/fullscreen-escape.log"
+    check "full screen: the window covers the 800x600 screen" \
+        equal "$(wait_until window_geometry VornGame)" "800 600 0 0"
+    check "full screen: the first frame is shown" wait_until frame_up "$work/first.png" 0 0
+    local first
+    first=$(piece_of "$(well_text "$work/first.png" 0 0)")
+    fullscreen_box=$(lit_box "$work/first.png")
+    echo "# first piece: $first; lit area: $fullscreen_box"
+    check "the well starts at (50, 44)" equal "${fullscreen_box#*+}" "50+44"
+    local column cells
+    read -r _ column _ _ cells <<<"$first"
+    check "the first piece has four cells, spawned at column 5" equal "$column $cells" "5 4"
+    check "the read-out shows the score and the level" readout_shown "$work/first.png" 0 0
+
+    press VornGame keydown Left
+    sleep 0.5
+    check "holding Left does not move the piece" \
+        equal "$(column_of "$(piece_now "$work/left-held.png" 0 0)")" 5
+    press VornGame keyup Left
+    sleep 0.5
+    check "releasing Left moves the piece one column left" \
+        equal "$(column_of "$(piece_now "$work/left-released.png" 0 0)")" 4
+    press VornGame key Escape
+    game_wait
+    check "Escape ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+
+    game_start "$run_dir" "$work/fullscreen-altf4.log"
+    check "second run: the first frame is shown" wait_until frame_up "$work/second.png" 0 0
+    local second
+    second=$(piece_of "$(well_text "$work/second.png" 0 0)")
+    check "two runs start with the same piece" \
+        equal "$(identity_of "$second")" "$(identity_of "$first")"
+    press VornGame key alt+F4
+    game_wait
+    check "Alt+F4 ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+    screen_stop
+}
+
+# answer_question KEY LOG: starts the program on the current screen and answers its question.
+answer_question() {
+    game_start "$run_dir" "$2"
+    check "the question is shown (key $1)" wait_until window_viewable "$kQuestionCaption"
+    check "its text is the question" logged "$2" "Use Windowed Mode Instead?"
+    press "$kQuestionCaption" key "$1"
+}
+
+windowed_cases() {
+    screen_start 1024x768 || return 1
+    answer_question Return "$work/windowed-yes.log"
+    local width height x y
+    read -r width height x y <<<"$(wait_until window_geometry VornGame)"
+    echo "# windowed: drawing area ${width}x${height} at (${x:=0}, ${y:=0}) on the screen"
+    check "Yes: a window whose drawing area is 800x600" equal "$width $height" "800 600"
+    check "the game is drawn in the window" wait_until frame_up "$work/windowed.png" "$x" "$y"
+    check "at full size, not scaled: the lit area is the full-screen one, moved" \
+        equal "$(lit_box "$work/windowed.png")" \
+        "${fullscreen_box%%+*}+$((x + 50))+$((y + 44))"
+    check "the read-out is shown in the window" readout_shown "$work/windowed.png" "$x" "$y"
+    press VornGame key Escape
+    game_wait
+    check "windowed: Escape ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+
+    answer_question y "$work/windowed-y.log"
+    check "y: the window is shown" wait_until window_viewable VornGame
+    check "y: the game is drawn" wait_until frame_up "$work/windowed-y.png" "$x" "$y"
+    press VornGame key alt+F4
+    game_wait
+    check "windowed: Alt+F4 ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+
+    answer_question n "$work/windowed-no.log"
+    check "No: the closing message is shown" wait_until window_viewable ERROR
+    check "its text is \"Program Will Now Close.\"" \
+        logged "$work/windowed-no.log" "Program Will Now Close."
+    check "No: no game window" bash -c "! xwininfo -name VornGame >/dev/null 2>&1"
+    press ERROR key Return
+    game_wait
+    check "No: the program ends, with exit code 1" equal "$VORN_GAME_RC" 1
+    screen_stop
+}
+
+started=$SECONDS
+wine_setup "$build/wineprefix" || { echo "not ok - a Wine prefix in $build/wineprefix"; exit 1; }
+fullscreen_box=unknown
+full_screen_cases || check "an 800x600 screen" false
+windowed_cases || check "a 1024x768 screen" false
+echo "# $failures failed; $((SECONDS - started)) s; screenshots and logs in $work"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,245 @@
+// The Win32 backend against the real system, run under Wine on Xvfb (run_on_screen.sh, once on
+// an 800x600 screen and once on a 1024x768 one). The window cases open the program's window
+// through GLWindow, as the program does, and read back from Windows what the backend handed it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "render/gl_api.h"
+#include "window/gl_window.h"
+#include "window/win32/win32_platform.h"
+#include "window/window_registry.h"
+#include "window/window_texts.h"
+
+namespace {
+
+// Passes everything through, but answers message boxes without showing them: a modal box would
+// hold the test until its time limit.
+class QuietWin32Platform : public Win32Platform {
+  public:
+    std::vector<std::string> boxes;
+    std::int32_t messageBox(WindowHandle, const char* text, const char*, std::uint32_t) override {
+        boxes.emplace_back(text);
+        return BoxAnswer::No;
+    }
+};
+
+struct Seen {
+    std::vector<std::int32_t> keysUp;
+    int draws = 0;
+    bool stoppedByTest = false;
+};
+
+// Escape ends the loop; a loop that never ends on its own is stopped after many frames.
+bool recordEvent(std::int32_t event, std::int32_t argument, void* userData) {
+    Seen& seen = *static_cast<Seen*>(userData);
+    if (event == KeyUp)
+        seen.keysUp.push_back(argument);
+    if (event == Draw && ++seen.draws == 5000) {
+        seen.stoppedByTest = true;
+        PostQuitMessage(0);
+    }
+    return !(event == KeyUp && argument == VK_ESCAPE);
+}
+
+int screenWidth() {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int screenHeight() {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+// The program's window, opened through GLWindow. Windowed, the frame must fit on the screen
+// (Windows keeps a window no larger than the screen and its frame); full screen needs a screen
+// of exactly 800x600. run_on_screen.sh starts this program on one screen of each kind.
+class Win32Window : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetWindowRouting();
+        if (screenWidth() < 1000 || screenHeight() < 700) {
+            GTEST_SKIP() << "a window with its frame needs a screen larger than 800x600";
+        }
+    }
+
+    void TearDown() override {
+        if (window_ != nullptr && window_->nativeWindow() != nullptr)
+            window_->destroy();
+        UnregisterClassA(WindowText::ClassName, module());
+        window_.reset();
+        resetWindowRouting();
+        EXPECT_EQ(platform_.boxes, std::vector<std::string>{}) << "no failure is reported";
+    }
+
+    static HINSTANCE module() { return GetModuleHandleA(nullptr); }
+
+    bool open(bool fullscreen) {
+        window_ = std::make_unique<GLWindow>(platform_, reinterpret_cast<InstanceHandle>(module()),
+                                             32, fullscreen);
+        return window_->create();
+    }
+
+    HWND hwnd() const { return reinterpret_cast<HWND>(window_->nativeWindow()); }
+    LONG style() const { return GetWindowLongA(hwnd(), GWL_STYLE); }
+
+    RECT clientRect() const {
+        RECT rect{};
+        GetClientRect(hwnd(), &rect);
+        return rect;
+    }
+
+    Seen runLoop() {
+        Seen seen;
+        window_->setCallback(recordEvent, &seen);
+        window_->run();
+        return seen;
+    }
+
+    QuietWin32Platform platform_;
+    std::unique_ptr<GLWindow> window_;
+};
+
+// Windows adds a caption to every overlapped window, so allowing for the system menu's frame
+// alone would leave the drawing area short of 800x600.
+TEST_F(Win32Window, WindowedDrawingAreaIsTheFullSize) {
+    ASSERT_TRUE(open(false));
+    const RECT client = clientRect();
+    EXPECT_EQ(client.right - client.left, 800);
+    EXPECT_EQ(client.bottom - client.top, 600);
+    EXPECT_TRUE(style() & WS_CAPTION) << "the system's own caption";
+    EXPECT_TRUE(style() & WS_SYSMENU);
+    EXPECT_FALSE(style() & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    RECT outer{};
+    GetWindowRect(hwnd(), &outer);
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 600);
+}
+
+class Win32FullScreen : public Win32Window {
+  protected:
+    void SetUp() override {
+        resetWindowRouting();
+        if (screenWidth() != 800 || screenHeight() != 600) {
+            GTEST_SKIP() << "full screen needs a screen of 800x600";
+        }
+    }
+};
+
+TEST_F(Win32FullScreen, IsAnUndecoratedWindowOverTheWholeScreen) {
+    ASSERT_TRUE(open(true));
+    EXPECT_TRUE(window_->fullscreen());
+    RECT outer{};
+    GetWindowRect(hwnd(), &outer);
+    EXPECT_EQ(outer.left, 0);
+    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(outer.right, 800);
+    EXPECT_EQ(outer.bottom, 600);
+    EXPECT_TRUE(style() & WS_POPUP);
+    EXPECT_FALSE(style() & WS_CAPTION);
+    EXPECT_EQ(GetWindowLongA(hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW, WS_EX_APPWINDOW);
+}
+
+TEST_F(Win32Window, ClassCarriesTheProgramsValues) {
+    ASSERT_TRUE(open(false));
+    WNDCLASSEXA info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetClassInfoExA(module(), WindowText::ClassName, &info));
+    EXPECT_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_OWNDC));
+    EXPECT_EQ(info.cbClsExtra, 0);
+    EXPECT_EQ(info.cbWndExtra, 4);
+    EXPECT_EQ(info.hIcon, LoadIconA(nullptr, MAKEINTRESOURCEA(32517)));
+    EXPECT_EQ(info.hCursor, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+    EXPECT_EQ(info.hbrBackground, nullptr);
+    char title[32] = {};
+    GetWindowTextA(hwnd(), title, sizeof(title));
+    EXPECT_STREQ(title, WindowText::Title);
+}
+
+TEST_F(Win32Window, PixelFormatAndContextAreTheOnesAskedFor) {
+    ASSERT_TRUE(open(false));
+    const HDC dc = reinterpret_cast<HDC>(window_->deviceContext());
+    PIXELFORMATDESCRIPTOR format{};
+    ASSERT_NE(DescribePixelFormat(dc, GetPixelFormat(dc), sizeof(format), &format), 0);
+    const DWORD wanted = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    EXPECT_EQ(format.dwFlags & wanted, wanted);
+    EXPECT_EQ(format.iPixelType, PFD_TYPE_RGBA);
+    EXPECT_GE(format.cColorBits, 24);
+    EXPECT_GE(format.cDepthBits, 16);
+    EXPECT_EQ(wglGetCurrentContext(), reinterpret_cast<HGLRC>(window_->glContext()));
+    EXPECT_NE(glGetString(GL_VERSION), nullptr);
+}
+
+// The queue and the class's procedure are the system's: a key release reaches the game as
+// KeyUp with its virtual-key code, and Escape's answer ends the loop.
+TEST_F(Win32Window, KeyReleasesReachTheGameAndEscapeEndsTheLoop) {
+    ASSERT_TRUE(open(false));
+    PostMessageA(hwnd(), WM_KEYDOWN, VK_LEFT, 0x014B0001);
+    PostMessageA(hwnd(), WM_KEYDOWN, VK_LEFT, 0x414B0001);  // a repeat
+    PostMessageA(hwnd(), WM_KEYUP, VK_LEFT, static_cast<LPARAM>(0xC14B0001));
+    PostMessageA(hwnd(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0010001));
+    const Seen seen = runLoop();
+    EXPECT_FALSE(seen.stoppedByTest);
+    EXPECT_EQ(seen.keysUp, (std::vector<std::int32_t>{VK_LEFT, VK_ESCAPE}));
+    EXPECT_FALSE(window_->keyDown(VK_LEFT));
+}
+
+// The close command goes through the system's default processing, which sends WM_CLOSE.
+TEST_F(Win32Window, CloseCommandEndsTheLoop) {
+    ASSERT_TRUE(open(false));
+    PostMessageA(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    const Seen seen = runLoop();
+    EXPECT_FALSE(seen.stoppedByTest);
+    EXPECT_TRUE(seen.keysUp.empty());
+}
+
+TEST(Win32Queue, MessageFieldsSurviveTheQueueAndQuitAnswersZero) {
+    Win32Platform platform;
+    const std::uintptr_t wParam = ~std::uintptr_t{0} - 5;
+    const std::intptr_t lParam = -123456789;
+    ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_APP + 7, wParam, lParam));
+    WindowMessage message;
+    ASSERT_TRUE(platform.peekMessage(message, nullptr, 0, 0, PeekFlag::NoRemove));
+    EXPECT_EQ(message.id, static_cast<std::uint32_t>(WM_APP + 7));
+    WindowMessage taken;
+    ASSERT_GT(platform.getMessage(taken, nullptr, 0, 0), 0);
+    EXPECT_EQ(taken.id, static_cast<std::uint32_t>(WM_APP + 7));
+    EXPECT_EQ(taken.wParam, wParam);
+    EXPECT_EQ(taken.lParam, lParam);
+    platform.postQuit(0);
+    EXPECT_EQ(platform.getMessage(taken, nullptr, 0, 0), 0);
+    EXPECT_FALSE(platform.peekMessage(message, nullptr, 0, 0, PeekFlag::NoRemove));
+}
+
+// The mode record goes through as the system expects it (an old record size, three fields);
+// the screens here offer only their own size.
+TEST(Win32Display, OnlyTheScreensOwnModeIsAccepted) {
+    Win32Platform platform;
+    DisplayMode mode;
+    mode.size = 148;
+    mode.fields = DisplayField::BitsPerPixel | DisplayField::Width | DisplayField::Height;
+    mode.bitsPerPixel = 32;
+    mode.width = static_cast<std::uint32_t>(screenWidth());
+    mode.height = static_cast<std::uint32_t>(screenHeight());
+    EXPECT_EQ(platform.changeDisplayMode(mode, DisplayFlag::Fullscreen), DisplayChange::Successful);
+    mode.width = 640;
+    mode.height = 480;
+    EXPECT_EQ(platform.changeDisplayMode(mode, DisplayFlag::Fullscreen), DisplayChange::BadMode);
+    EXPECT_EQ(platform.restoreDisplayMode(), DisplayChange::Successful);
+}
+
+TEST(Win32Ticks, CountIsTheSystemsMillisecondCounter) {
+    Win32Platform platform;
+    const DWORD before = GetTickCount();
+    const std::uint32_t reading = platform.tickCount();
+    const DWORD after = GetTickCount();
+    EXPECT_LE(reading - before, after - before);
+}
+
+}  // namespace
