@@ -166,6 +166,13 @@ void GameSession::lockPiece() {
     }
 }
 
+bool GameSession::placeBlockForSetUp(GridPoint cell, std::size_t colour) {
+    if (colour >= darkBlocks_.size() || !board_->cellIsFree(cell))
+        return false;
+    board_->placeBlock(cell, darkBlocks_[colour]);
+    return true;
+}
+
 void GameSession::drawScore(std::int32_t score, std::int32_t level) {
     readout_->draw(score, level);
 }

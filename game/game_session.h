@@ -45,6 +45,12 @@ class GameSession {
     std::int32_t level() const { return level_; }
     std::int32_t clears() const { return clears_; }
 
+    // Puts a block of colour `colour` (0 to 7, in the darker shade a lock leaves) straight into
+    // the well, outside the rules. For scenes play cannot reach, such as the benchmark's well
+    // with all 160 cells taken: play removes a row the moment it is full. Answers false, and
+    // places nothing, for a cell outside the well or taken, or an unknown colour.
+    bool placeBlockForSetUp(GridPoint cell, std::size_t colour);
+
   private:
     void drawFrame();
     void handleKey(std::int32_t key);

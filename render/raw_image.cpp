@@ -15,18 +15,24 @@ void warn(const char* fileName, const std::string& fault) {
                  fileName, fault.c_str());
 }
 
-// fopen succeeds on a directory on some systems and the read then fails with a vague error,
-// so a directory is named as such before opening.
-bool isDirectory(const char* fileName) {
-    std::error_code ignored;
-    return std::filesystem::is_directory(fileName, ignored);
+// What is at the path, when it is something other than a file: fopen succeeds on a directory on
+// some systems and the read then fails with a vague error, and opening a named pipe or a device
+// can wait for ever for a writer, so only regular files (or links to them) are opened. A path
+// whose status cannot be read is left to fopen, which names the reason.
+const char* notAFile(const char* fileName) {
+    namespace fs = std::filesystem;
+    std::error_code failed;
+    const fs::file_status status = fs::status(fileName, failed);
+    if (failed || status.type() == fs::file_type::regular) return nullptr;
+    if (status.type() == fs::file_type::directory) return "is a directory";
+    return "is not a regular file";
 }
 
 // Fills as much of `pixels` as the file provides and returns what went wrong, or "" when the
 // whole size was read.
 std::string readInto(const char* fileName, std::vector<std::uint8_t>& pixels) {
-    if (isDirectory(fileName))
-        return "is a directory";
+    if (const char* fault = notAFile(fileName))
+        return fault;
     std::FILE* file = std::fopen(fileName, "rb");
     if (file == nullptr)
         return std::string("cannot be opened: ") + std::strerror(errno);

@@ -32,4 +32,10 @@ class Sprite : public Drawable {
   private:
     SpriteRect rect_;
     const Texture* texture_;
+    // The rectangle in texture coordinates, worked out once: neither the rectangle nor the
+    // texture's size changes, and a frame draws some 330 sprites.
+    float s0_ = 0.0f;
+    float t0_ = 0.0f;
+    float s1_ = 0.0f;
+    float t1_ = 0.0f;
 };

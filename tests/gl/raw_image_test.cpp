@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "render/raw_image.h"
 #include "tests/support/pixels.h"
 
@@ -83,6 +85,8 @@ TEST_F(RawImage, UnusableFilesGiveABlankTextureAndOneClearLine) {
     const std::vector<std::uint8_t> blank(4096, 0);
     const std::string plainFile = write("plain.raw", pattern(10));
     fs::create_directories(dir / "folder.raw");
+    const std::string fifo = (dir / "pipe.raw").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     struct Case {
         std::string path;
         std::string fault;
@@ -93,6 +97,9 @@ TEST_F(RawImage, UnusableFilesGiveABlankTextureAndOneClearLine) {
         {(dir / "folder.raw").string(), "is a directory"},
         {write("empty.raw", {}), "is empty"},
         {"/proc/self/mem", "cannot be read: Input/output error"},
+        // Opening a pipe would wait for a writer that never comes; a device is no image either.
+        {fifo, "is not a regular file"},
+        {"/dev/zero", "is not a regular file"},
     };
     for (const Case& c : cases) {
         std::string warning;

@@ -1,0 +1,117 @@
+// Every one of the twelve image files, spoilt in every way a user's folder can spoil it: the
+// game must start, play and draw, warn once naming the file and the fault, and crash nowhere.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/frame_event.h"
+#include "game/game_session.h"
+#include "tests/support/image_folder.h"
+#include "tests/support/manual_clock.h"
+#include "tests/support/pixels.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kFiles[] = {"score.raw",  "level.raw",  "digit0.raw", "digit1.raw",
+                              "digit2.raw", "digit3.raw", "digit4.raw", "digit5.raw",
+                              "digit6.raw", "digit7.raw", "digit8.raw", "digit9.raw"};
+
+struct Spoiling {
+    const char* name;
+    std::function<void(const fs::path&)> spoil;
+    std::string fault;  // what the warning says after the file's name
+};
+
+std::vector<Spoiling> spoilings() {
+    return {
+        {"missing", [](const fs::path& p) { fs::remove(p); },
+         "cannot be opened: No such file or directory"},
+        {"empty", [](const fs::path& p) { std::ofstream(p, std::ios::trunc); }, "is empty"},
+        {"short", [](const fs::path& p) { fs::resize_file(p, 1000); }, "is too short: 1000 of "},
+        {"directory",
+         [](const fs::path& p) {
+             fs::remove(p);
+             fs::create_directory(p);
+         },
+         "is a directory"},
+        // Unreadable even for root, who may open any plain file: the read itself fails.
+        {"unreadable",
+         [](const fs::path& p) {
+             fs::remove(p);
+             fs::create_symlink("/proc/self/mem", p);
+         },
+         "cannot be read: Input/output error"},
+    };
+}
+
+// Builds a session in the current folder, plays a little and draws; answers the warnings.
+std::string playAndDraw() {
+    ManualClock clock(5000);
+    ::testing::internal::CaptureStderr();
+    {
+        GameSession session;
+        for (int i = 0; i < 50; ++i) {
+            clock.advance(100);
+            session.handleEvent(Idle, 100);
+            session.handleEvent(KeyUp, i % 2 == 0 ? 37 : 38);
+        }
+        session.handleEvent(Draw, 0);
+    }
+    return ::testing::internal::GetCapturedStderr();
+}
+
+int lines(const std::string& text) {
+    int count = 0;
+    for (char c : text)
+        count += c == '\n';
+    return count;
+}
+
+TEST(ImageSurroundings, EachFileSpoiltEachWayGivesOneClearWarning) {
+    for (const Spoiling& spoiling : spoilings()) {
+        for (const char* file : kFiles) {
+            ImageFolder images;
+            spoiling.spoil(images.path() / file);
+            const std::string warnings = playAndDraw();
+            EXPECT_EQ(lines(warnings), 1) << spoiling.name << " " << file << ":\n" << warnings;
+            const std::string expected =
+                std::string("vorngame: image file \"") + file + "\" " + spoiling.fault;
+            EXPECT_EQ(warnings.rfind(expected, 0), 0u) << spoiling.name << " " << file << ":\n"
+                                                       << warnings;
+            EXPECT_NE(warnings.find("; its missing pixels are left blank\n"), std::string::npos);
+        }
+    }
+}
+
+TEST(ImageSurroundings, AFolderWithoutAnyImageStillPlaysAndDrawsTheWell) {
+    ImageFolder empty(false);
+    const std::string warnings = playAndDraw();
+    EXPECT_EQ(lines(warnings), 12) << warnings;
+    // The well and its piece are drawn; the read-out to its right is all blank.
+    const std::array<int, 4> lit = Pixels::readFramebuffer().litBounds();
+    EXPECT_EQ(lit[0], 50);
+    EXPECT_EQ(lit[1], 44);
+    EXPECT_LE(lit[2], 350) << "something drawn right of the well";
+    EXPECT_LE(lit[3], 524);
+}
+
+// Root reads any file whatever its mode bits, so this case only means something for others.
+TEST(ImageSurroundings, AFileWithoutReadPermissionIsNamed) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "running as root, who can read a file of mode 000";
+    ImageFolder images;
+    fs::permissions(images.path() / "digit7.raw", fs::perms::none);
+    const std::string warnings = playAndDraw();
+    EXPECT_EQ(warnings,
+              "vorngame: image file \"digit7.raw\" cannot be opened: Permission denied; its "
+              "missing pixels are left blank\n");
+}
+
+}  // namespace
