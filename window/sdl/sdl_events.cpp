@@ -7,17 +7,6 @@
 
 namespace {
 
-WindowMessage messageTo(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam = 0,
-                        std::intptr_t lParam = 0) {
-    WindowMessage message;
-    message.window = reinterpret_cast<WindowHandle>(window);
-    message.id = id;
-    message.wParam = wParam;
-    message.lParam = lParam;
-    message.time = SDL_GetTicks();
-    return message;
-}
-
 std::vector<WindowMessage> keyMessages(const SDL_KeyboardEvent& key) {
     const std::uint32_t code = virtualKeyFor(key.keysym.sym);
     if (code == 0)
@@ -81,4 +70,15 @@ std::vector<WindowMessage> messagesFor(const SDL_Event& event) {
         default:
             return {};
     }
+}
+
+WindowMessage messageTo(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam,
+                        std::intptr_t lParam) {
+    WindowMessage message;
+    message.window = reinterpret_cast<WindowHandle>(window);
+    message.id = id;
+    message.wParam = wParam;
+    message.lParam = lParam;
+    message.time = SDL_GetTicks();
+    return message;
 }

@@ -17,13 +17,7 @@ constexpr int kWaitSliceMs = 100;
 
 void SdlPlatform::queueFor(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam,
                            std::intptr_t lParam) {
-    WindowMessage message;
-    message.window = reinterpret_cast<WindowHandle>(window);
-    message.id = id;
-    message.wParam = wParam;
-    message.lParam = lParam;
-    message.time = SDL_GetTicks();
-    queue_.push_back(message);
+    queue_.push_back(messageTo(window, id, wParam, lParam));
 }
 
 // A signal, or the session asking the program to end, is a close request to every window.
