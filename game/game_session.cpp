@@ -140,9 +140,10 @@ void GameSession::spawnPiece() {
 
 bool GameSession::tryShift(std::int16_t dx) {
     piecePos_.x = static_cast<std::int16_t>(piecePos_.x + dx);
-    if (!pieceFits())
+    const bool fits = pieceFits();
+    if (!fits)
         piecePos_.x = static_cast<std::int16_t>(piecePos_.x - dx);
-    return pieceFits();
+    return fits;
 }
 
 bool GameSession::pieceFits() const {
