@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <thread>
 
-#include "tests/package/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/package/package_files.h"
-#include "tests/package/virtual_display.h"
+#include "tests/support/virtual_display.h"
 
 namespace fs = std::filesystem;
 

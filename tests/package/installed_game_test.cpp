@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/package/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/package/game_probe.h"
 #include "tests/package/package_files.h"
 

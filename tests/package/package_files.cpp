@@ -6,7 +6,7 @@
 #include <sstream>
 #include <system_error>
 
-#include "tests/package/child_process.h"
+#include "tests/support/child_process.h"
 
 namespace fs = std::filesystem;
 

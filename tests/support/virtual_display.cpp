@@ -1,4 +1,4 @@
-#include "tests/package/virtual_display.h"
+#include "tests/support/virtual_display.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "tests/package/child_process.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
