@@ -36,10 +36,13 @@ fail() {
 
 note() { echo "e2e: $*"; }
 
-# Starts Xvfb on a free display number of its own choosing, screen WIDTHxHEIGHT at 24 bits.
+# Starts Xvfb on a free display number of its own choosing, screen WIDTHxHEIGHT at 24 bits
+# unless the size says otherwise (WIDTHxHEIGHTxDEPTH).
 start_xvfb() {
-    local size=$1
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" \
+    local size=$1 screen=$1
+    [[ $size == *x*x* ]] || screen="${size}x24"
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     started+=($!)
     local tries=0

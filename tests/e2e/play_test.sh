@@ -39,6 +39,16 @@ while [ "$moved" = "$x0" ] && [ $SECONDS -le $deadline ]; do
 done
 [ "$moved" = $((x0 - 30)) ] || fail "after Left the piece starts at x = $moved, expected $((x0 - 30))"
 note "Left moved the piece from x = $x0 to $moved"
+
+# The keypad's 6 is the Right arrow while NumLock is off, as it starts here.
+xdotool key KP_Right
+deadline=$((SECONDS + 10))
+while [ "$moved" != "$x0" ] && [ $SECONDS -le $deadline ]; do
+    sleep 0.2
+    read -r moved _ <<<"$(bright_bounds "$(shot keypad)" 50 44 300 480)" || true
+done
+[ "$moved" = "$x0" ] || fail "after the keypad's Right the piece starts at x = $moved, expected $x0"
+note "the keypad's Right moved it back to x = $moved"
 # The README's screenshot is this one: VORN_SCREENSHOT_DIR=docs ctest -L e2e -R play
 [ -z "${VORN_SCREENSHOT_DIR:-}" ] || cp "$work/after.png" "$VORN_SCREENSHOT_DIR/screenshot.png"
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # On a screen without an 800x600 mode the program asks before playing in a window: Return
 # (Yes) gives an 800x600 window at (0, 0) with the game; Escape (No) gives "Program Will Now
-# Close." and no game.
+# Close." and no game. In the window, a key let go while another window has the keyboard focus
+# does nothing. On a screen with no OpenGL pixel format at all, Yes leads to the message that
+# says so.
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 1024x768
@@ -17,6 +19,23 @@ geometry=$(geometry_of "$window")
 wait_for_drawing 20
 check_well "$(shot windowed)"
 note "Yes: the game in a window at $geometry"
+
+# Without a window manager the keyboard goes where the pointer is, unless a window has been
+# given the focus; the root window with the pointer outside the game is "another window".
+root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+xdotool mousemove 400 300
+xdotool keydown Escape
+sleep 0.3
+xdotool mousemove 1000 700
+xdotool windowfocus "$root"
+sleep 0.3
+xdotool keyup Escape
+sleep 1
+game_running || fail "Escape let go while the focus was elsewhere ended the game"
+note "Escape held across a focus change and let go elsewhere: the game goes on"
+xdotool mousemove 400 300
+xdotool windowfocus "$window"
+sleep 0.3
 xdotool key Escape
 expect_exit 0 15
 
@@ -34,3 +53,16 @@ expect_exit 1 15
 root=$(xwininfo -root | awk '/-geometry/ { print $2 }')
 [ "$root" = "1024x768+0+0" ] || fail "the screen is $root after the run"
 note "No: the program closed without a game"
+
+# An 8-bit screen: the X server offers no OpenGL pixel format for the window.
+start_xvfb 1024x768x8
+start_game
+question=$(wait_for_window "Lumo GL" 20)
+key_in_window "$question" Return
+failure=$(wait_for_window ERROR 20)
+grep -q "^vorngame: ERROR: Can't Find A Suitable PixelFormat\. (" "$work/game.err" ||
+    fail "no \"Can't Find A Suitable PixelFormat.\" on stderr"
+key_in_window "$failure" Return
+expect_exit 1 15
+[ -z "$(window_named VornGame)" ] || fail "a game window exists after the failure"
+note "no pixel format: $(grep -o "PixelFormat.*" "$work/game.err")"

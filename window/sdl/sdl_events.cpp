@@ -4,27 +4,20 @@
 #include <SDL.h>
 
 #include "window/sdl/sdl_keys.h"
+#include "window/sdl/tick_counter.h"
 
 namespace {
 
-std::vector<WindowMessage> keyMessages(const SDL_KeyboardEvent& key) {
-    const std::uint32_t code = virtualKeyFor(key.keysym.sym);
-    if (code == 0)
-        return {};
-    const bool down = key.type == SDL_KEYDOWN;
-    const bool alt = (key.keysym.mod & KMOD_ALT) != 0;
-    const bool system = arrivesAsSystemKey(code, alt, (key.keysym.mod & KMOD_CTRL) != 0);
-    std::uint32_t id = down ? MessageId::KeyDown : MessageId::KeyUp;
-    if (system)
-        id = down ? MessageId::SysKeyDown : MessageId::SysKeyUp;
-    std::intptr_t lParam = 1 | (static_cast<std::intptr_t>(key.keysym.scancode & 0xFF) << 16);
-    if (alt)
-        lParam |= KeyFlag::AltDown;
-    if (!down || key.repeat != 0)
-        lParam |= KeyFlag::WasDown;
-    if (!down)
-        lParam |= KeyFlag::Released;
-    return {messageTo(SDL_GetWindowFromID(key.windowID), id, code, lParam)};
+KeyFacts factsOf(const SDL_KeyboardEvent& key) {
+    const bool shift = (key.keysym.mod & KMOD_SHIFT) != 0;
+    KeyFacts facts;
+    facts.virtualKey = virtualKeyFor(key.keysym.sym, (key.keysym.mod & KMOD_NUM) != 0 && !shift);
+    facts.scanCode = static_cast<std::uint32_t>(key.keysym.scancode);
+    facts.down = key.type == SDL_KEYDOWN;
+    facts.repeat = key.repeat != 0;
+    facts.alt = (key.keysym.mod & KMOD_ALT) != 0;
+    facts.ctrl = (key.keysym.mod & KMOD_CTRL) != 0;
+    return facts;
 }
 
 std::uintptr_t activation(SDL_Window* window, std::uintptr_t state) {
@@ -60,11 +53,28 @@ std::vector<WindowMessage> windowMessages(const SDL_WindowEvent& event) {
 
 }  // namespace
 
+std::vector<WindowMessage> keyMessages(SDL_Window* window, const KeyFacts& key) {
+    if (key.virtualKey == 0)
+        return {};
+    const bool system = arrivesAsSystemKey(key.virtualKey, key.alt, key.ctrl);
+    std::uint32_t id = key.down ? MessageId::KeyDown : MessageId::KeyUp;
+    if (system)
+        id = key.down ? MessageId::SysKeyDown : MessageId::SysKeyUp;
+    std::intptr_t lParam = 1 | (static_cast<std::intptr_t>(key.scanCode & 0xFF) << 16);
+    if (key.alt)
+        lParam |= KeyFlag::AltDown;
+    if (!key.down || key.repeat)
+        lParam |= KeyFlag::WasDown;
+    if (!key.down)
+        lParam |= KeyFlag::Released;
+    return {messageTo(window, id, key.virtualKey, lParam)};
+}
+
 std::vector<WindowMessage> messagesFor(const SDL_Event& event) {
     switch (event.type) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            return keyMessages(event.key);
+            return keyMessages(SDL_GetWindowFromID(event.key.windowID), factsOf(event.key));
         case SDL_WINDOWEVENT:
             return windowMessages(event.window);
         default:
@@ -79,6 +89,6 @@ WindowMessage messageTo(SDL_Window* window, std::uint32_t id, std::uintptr_t wPa
     message.id = id;
     message.wParam = wParam;
     message.lParam = lParam;
-    message.time = SDL_GetTicks();
+    message.time = systemTickCount();
     return message;
 }

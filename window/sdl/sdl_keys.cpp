@@ -3,20 +3,9 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
-namespace {
+#include "window/sdl/virtual_keys.h"
 
-namespace Vk {
-constexpr std::uint32_t Back = 0x08, Tab = 0x09, Return = 0x0D, Shift = 0x10, Control = 0x11,
-                        Menu = 0x12, Pause = 0x13, Capital = 0x14, Escape = 0x1B, Space = 0x20,
-                        Prior = 0x21, Next = 0x22, End = 0x23, Home = 0x24, Left = 0x25, Up = 0x26,
-                        Right = 0x27, Down = 0x28, Snapshot = 0x2C, Insert = 0x2D, Delete = 0x2E,
-                        Digit0 = 0x30, LetterA = 0x41, LeftWin = 0x5B, RightWin = 0x5C, Apps = 0x5D,
-                        Numpad0 = 0x60, Multiply = 0x6A, Add = 0x6B, Subtract = 0x6D,
-                        Decimal = 0x6E, Divide = 0x6F, F1 = 0x70, F10 = 0x79, F13 = 0x7C,
-                        NumLock = 0x90, Scroll = 0x91, Semicolon = 0xBA, Plus = 0xBB, Comma = 0xBC,
-                        Minus = 0xBD, Period = 0xBE, Slash = 0xBF, Grave = 0xC0, LeftBracket = 0xDB,
-                        Backslash = 0xDC, RightBracket = 0xDD, Quote = 0xDE;
-}  // namespace Vk
+namespace {
 
 std::uint32_t offsetFrom(std::int32_t code, std::int32_t first, std::uint32_t base) {
     return base + static_cast<std::uint32_t>(code - first);
@@ -32,8 +21,6 @@ std::uint32_t rangedKey(std::int32_t code) {
         return offsetFrom(code, SDLK_F1, Vk::F1);
     if (code >= SDLK_F13 && code <= SDLK_F24)
         return offsetFrom(code, SDLK_F13, Vk::F13);
-    if (code >= SDLK_KP_1 && code <= SDLK_KP_9)
-        return offsetFrom(code, SDLK_KP_1, Vk::Numpad0 + 1);
     return 0;
 }
 
@@ -102,16 +89,12 @@ std::uint32_t controlKey(std::int32_t code) {
 
 std::uint32_t keypadOrPunctuation(std::int32_t code) {
     switch (code) {
-        case SDLK_KP_0:
-            return Vk::Numpad0;
         case SDLK_KP_MULTIPLY:
             return Vk::Multiply;
         case SDLK_KP_PLUS:
             return Vk::Add;
         case SDLK_KP_MINUS:
             return Vk::Subtract;
-        case SDLK_KP_PERIOD:
-            return Vk::Decimal;
         case SDLK_KP_DIVIDE:
             return Vk::Divide;
         case SDLK_SEMICOLON:
@@ -141,9 +124,37 @@ std::uint32_t keypadOrPunctuation(std::int32_t code) {
     }
 }
 
+// The keypad's digit keys and its decimal point, by position; -1 for any other key.
+int keypadPosition(std::int32_t code) {
+    if (code >= SDLK_KP_1 && code <= SDLK_KP_9)
+        return 1 + (code - SDLK_KP_1);
+    if (code == SDLK_KP_0)
+        return 0;
+    if (code == SDLK_KP_PERIOD)
+        return kKeypadDecimalPosition;
+    return -1;
+}
+
 }  // namespace
 
-std::uint32_t virtualKeyFor(std::int32_t sdlKeycode) {
+std::uint32_t keypadVirtualKey(int position, bool digits) {
+    // What each key doubles as, in the order of the digits printed on them: 0 to 9, then the
+    // decimal point.
+    static constexpr std::uint32_t kNavigation[] = {Vk::Insert, Vk::End,   Vk::Down,  Vk::Next,
+                                                    Vk::Left,   Vk::Clear, Vk::Right, Vk::Home,
+                                                    Vk::Up,     Vk::Prior, Vk::Delete};
+    if (position < 0 || position > kKeypadDecimalPosition)
+        return 0;
+    if (!digits)
+        return kNavigation[position];
+    if (position == kKeypadDecimalPosition)
+        return Vk::Decimal;
+    return Vk::Numpad0 + static_cast<std::uint32_t>(position);
+}
+
+std::uint32_t virtualKeyFor(std::int32_t sdlKeycode, bool keypadDigits) {
+    if (const int position = keypadPosition(sdlKeycode); position >= 0)
+        return keypadVirtualKey(position, keypadDigits);
     if (const std::uint32_t key = rangedKey(sdlKeycode))
         return key;
     if (const std::uint32_t key = controlKey(sdlKeycode))

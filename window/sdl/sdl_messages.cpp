@@ -7,6 +7,7 @@
 
 #include "window/sdl/sdl_events.h"
 #include "window/sdl/sdl_signals.h"
+#include "window/sdl/x11_releases.h"
 
 namespace {
 
@@ -39,7 +40,25 @@ void SdlPlatform::pumpEvents() {
                 queueFor(window.first, MessageId::Close, 0, 0);
             continue;
         }
+        if (releasesFromX11_ && event.type == SDL_KEYUP)
+            continue;
+        if (event.type == SDL_SYSWMEVENT) {
+            queueX11KeyRelease(event);
+            continue;
+        }
         for (const WindowMessage& message : messagesFor(event))
+            queue_.push_back(message);
+    }
+}
+
+void SdlPlatform::queueX11KeyRelease(const SDL_Event& event) {
+    X11KeyRelease release;
+    if (!readX11KeyRelease(event, release) || release.xWindow == 0)
+        return;
+    for (const auto& window : windows_) {
+        if (window.second.xWindow != release.xWindow)
+            continue;
+        for (const WindowMessage& message : keyMessages(window.first, release.key))
             queue_.push_back(message);
     }
 }

@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include "window/sdl/sdl_signals.h"
+#include "window/sdl/tick_counter.h"
+#include "window/sdl/x11_releases.h"
 
 namespace {
 
@@ -113,6 +115,9 @@ bool SdlPlatform::startVideo() {
         return false;
     }
     videoStarted_ = true;
+    releasesFromX11_ = driver == "x11";
+    if (releasesFromX11_)
+        takeX11Events();
     return true;
 }
 
@@ -189,22 +194,42 @@ WindowHandle SdlPlatform::createWindow(const WindowDesc& desc) {
         flags |= SDL_WINDOW_BORDERLESS;
     if (fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
-    askForOurPixelFormat();
-    // Placed at (0, 0) explicitly: without a window manager nobody else moves it there.
-    SDL_Window* window = SDL_CreateWindow(desc.title != nullptr ? desc.title : "", desc.x, desc.y,
-                                          desc.width, desc.height, flags);
-    if (window == nullptr) {
-        noteSdlFailure("SDL_CreateWindow");
+    std::string noPixelFormat;
+    SDL_Window* window = createSdlWindow(desc, flags, noPixelFormat);
+    if (window == nullptr)
         return nullptr;
-    }
     if (fullscreen && !enterFullscreen(window)) {
         SDL_DestroyWindow(window);
         return nullptr;
     }
-    windows_[window] = WindowRecord{procedure->second, fullscreen};
+    windows_[window] =
+        WindowRecord{procedure->second, fullscreen, x11WindowOf(window), noPixelFormat};
     CloseSignals::install();
     SDL_DisableScreenSaver();
     return handleOf(window);
+}
+
+// X chooses a GL window's pixel format (its visual) when the window is made, so a display with
+// no fitting one fails here. The same window without GL tells the two failures apart: if it
+// can be made, the window itself is fine and the pixel format is what is missing, which is
+// reported when it is chosen, as on Windows.
+SDL_Window* SdlPlatform::createSdlWindow(const WindowDesc& desc, std::uint32_t flags,
+                                         std::string& noPixelFormat) {
+    askForOurPixelFormat();
+    // Placed at (0, 0) explicitly: without a window manager nobody else moves it there.
+    const char* title = desc.title != nullptr ? desc.title : "";
+    SDL_Window* window = SDL_CreateWindow(title, desc.x, desc.y, desc.width, desc.height, flags);
+    if (window != nullptr)
+        return window;
+    const std::string glFailure = std::string("SDL_CreateWindow: ") + SDL_GetError();
+    window = SDL_CreateWindow(title, desc.x, desc.y, desc.width, desc.height,
+                              flags & ~static_cast<std::uint32_t>(SDL_WINDOW_OPENGL));
+    if (window == nullptr) {
+        noteSdlFailure("SDL_CreateWindow");
+        return nullptr;
+    }
+    noPixelFormat = glFailure;
+    return window;
 }
 
 bool SdlPlatform::enterFullscreen(SDL_Window* window) {
@@ -282,8 +307,13 @@ bool SdlPlatform::releaseDeviceContext(WindowHandle window, DeviceContextHandle 
 // The window got its pixel format when it was made (X chooses the visual then); what is
 // left is to say whether that format gives what is asked for.
 std::int32_t SdlPlatform::choosePixelFormat(DeviceContextHandle dc, const PixelFormatDesc& wanted) {
-    if (windowOf(reinterpret_cast<WindowHandle>(dc)) == nullptr) {
+    const WindowRecord* record = recordOf(reinterpret_cast<WindowHandle>(dc));
+    if (record == nullptr) {
         noteFailure("no such device context");
+        return 0;
+    }
+    if (!record->noPixelFormat.empty()) {
+        noteFailure(record->noPixelFormat);
         return 0;
     }
     if (!fitsOurPixelFormat(wanted)) {
@@ -364,5 +394,5 @@ bool SdlPlatform::swapBuffers(DeviceContextHandle dc) {
 }
 
 std::uint32_t SdlPlatform::tickCount() {
-    return SDL_GetTicks();
+    return systemTickCount();
 }

@@ -8,6 +8,7 @@
 #include "window/platform.h"
 
 struct SDL_Window;
+union SDL_Event;
 
 // The platform layer on SDL2, for Linux desktops. Full screen is a real display mode of
 // exactly the asked size at 4 bytes per pixel; SDL would quietly take another one, so the
@@ -15,6 +16,9 @@ struct SDL_Window;
 // goes to standard error, with the system's reason when there is one. SIGINT and SIGTERM
 // arrive as a close message while a window exists. Whatever is still open when this object
 // goes (windows, contexts, the display mode) is given back then.
+// On X11 (SDL's choice on every Linux desktop, XWayland included) key releases come from the
+// X server's own events (x11_releases.h); on SDL's other video drivers they are SDL's, which
+// include the releases SDL makes up when the window loses the keyboard focus.
 class SdlPlatform : public Platform {
   public:
     SdlPlatform();
@@ -60,6 +64,10 @@ class SdlPlatform : public Platform {
     struct WindowRecord {
         WindowProcedure procedure = nullptr;
         bool fullscreen = false;
+        unsigned long xWindow = 0;  // 0 unless the window is an X window
+        // Why no GL pixel format fits this window, for a window made without GL after SDL
+        // found none; empty for a GL window.
+        std::string noPixelFormat;
     };
     struct ModeChoice {
         int width = 0;
@@ -74,17 +82,21 @@ class SdlPlatform : public Platform {
     bool startVideo();
     SDL_Window* windowOf(WindowHandle window) const;
     const WindowRecord* recordOf(WindowHandle window) const;
+    SDL_Window* createSdlWindow(const WindowDesc& desc, std::uint32_t flags,
+                                std::string& noPixelFormat);
     bool enterFullscreen(SDL_Window* window);
     void destroyEverything();
 
     // The message queue (sdl_messages.cpp).
     void pumpEvents();
     void takeCloseRequests();
+    void queueX11KeyRelease(const SDL_Event& event);
     void queueFor(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam,
                   std::intptr_t lParam);
     MessageResult deliver(const WindowMessage& message);
 
     bool videoStarted_ = false;
+    bool releasesFromX11_ = false;
     std::map<std::string, WindowProcedure> classes_;
     std::map<SDL_Window*, WindowRecord> windows_;
     std::map<void*, SDL_Window*> contexts_;
