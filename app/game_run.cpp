@@ -34,13 +34,19 @@ int runGame(Platform& platform, InstanceHandle instance) {
 
     // Built while the context is current. Its first piece is chosen before the seeding below,
     // so every run starts with the same shape.
-    GameSession session;
+    auto session = std::make_unique<GameSession>();
     std::srand(platform.tickCount());
-    window->setCallback(forwardFrameEvent, &session);
+    window->setCallback(forwardFrameEvent, session.get());
     window->run();
 
     // The window object goes first; the session then deletes its textures while the context
     // is still current.
+    const bool switchedDisplayMode = window->fullscreen();
     window.reset();
+    session.reset();
+    // Windows gives a full-screen mode back by itself when the process ends; Wine and X do
+    // not, so the run does it. Where the system would have, nothing changes.
+    if (switchedDisplayMode)
+        platform.restoreDisplayMode();
     return ExitCode::Normal;
 }

@@ -42,10 +42,21 @@ TEST_F(GameRun, OpensFullScreenRunsTheGameAndEndsWithZeroOnEscape) {
     EXPECT_EQ(platform.registeredClass().instance, instance());
     EXPECT_EQ(platform.requestedMode().bitsPerPixel, 32u);
     EXPECT_EQ(platform.count("swapBuffers"), 3u);
-    // Nothing is given back at the end: the platform does that when the process ends.
+    // Nothing else is given back at the end: the platform does that when the process ends.
+    // The display mode is, last, since not every system gives it back by itself.
+    EXPECT_EQ(platform.calls().back(), "restoreDisplayMode");
+    EXPECT_EQ(platform.count("restoreDisplayMode"), 1u);
     EXPECT_EQ(platform.count("releaseCurrent"), 0u);
     EXPECT_EQ(platform.count("destroyWindow"), 0u);
     EXPECT_EQ(windowRegistry().size(), 0u);
+}
+
+TEST_F(GameRun, AGameInAWindowLeavesTheDisplayModeAlone) {
+    platform.failCall("changeDisplayMode");
+    platform.answerQuestion(BoxAnswer::Yes);
+    escapeAfter(1);
+    EXPECT_EQ(runGame(platform, instance()), ExitCode::Normal);
+    EXPECT_EQ(platform.count("restoreDisplayMode"), 0u);
 }
 
 TEST_F(GameRun, TheGameKeepsTimeByThePlatformsCounterOnlyDuringTheRun) {

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # The Windows program end to end, under Wine on Xvfb (no window manager), as a player meets it:
 # full screen on an 800x600 screen, the question and both answers on a 1024x768 one, keys that
-# act on release, Escape and Alt+F4. Prints one "ok"/"not ok" line per check; screenshots and
-# logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR (the cross-build tree).
+# act on release, Escape and Alt+F4; and, on Xorg's dummy driver (as root), a real switch to
+# 800x600 with the desktop's mode back at the end. Prints one "ok"/"not ok" line per check;
+# screenshots and logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR (the
+# cross-build tree).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/wine_session.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/frame_reading.sh"
+# shellcheck source-path=SCRIPTDIR
+source "$here/../support/xorg_dummy.sh"
 
 build=$(cd "${1:?usage: e2e.sh BUILD_DIR}" && pwd)
 run_dir=$build/run
@@ -72,6 +76,7 @@ identity_of() {
 finish() {
     if [ -n "${VORN_GAME_PID:-}" ]; then kill "$VORN_GAME_PID" 2>/dev/null; fi
     screen_stop
+    xorg_dummy_stop
 }
 trap finish EXIT
 
@@ -157,10 +162,35 @@ windowed_cases() {
     screen_stop
 }
 
+# Windows gives a full-screen mode back when the process ends; Wine does not, so the program
+# does it at the end of its run.
+display_mode_cases() {
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "# display-mode cases skipped: Xorg needs root"
+        return 0
+    fi
+    xorg_dummy_start "$work" || return 1
+    local ending
+    for ending in Escape alt+F4; do
+        game_start "$run_dir" "$work/mode-$ending.log"
+        check "$ending run: the display is switched to 800x600" \
+            screen_size_becomes 800x600 "$VORN_WAIT_LIMIT"
+        check "$ending run: the first frame is shown" \
+            wait_until frame_up "$work/mode-$ending.png" 0 0
+        press VornGame key "$ending"
+        game_wait
+        check "$ending ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+        check "after $ending the desktop's 1024x768 is back" screen_size_becomes 1024x768 5
+    done
+    wine_settle
+    xorg_dummy_stop
+}
+
 started=$SECONDS
 wine_setup "$build/wineprefix" || { echo "not ok - a Wine prefix in $build/wineprefix"; exit 1; }
 fullscreen_box=unknown
 full_screen_cases || check "an 800x600 screen" false
 windowed_cases || check "a 1024x768 screen" false
+display_mode_cases || check "Xorg's dummy driver" false
 echo "# $failures failed; $((SECONDS - started)) s; screenshots and logs in $work"
 [ "$failures" -eq 0 ]
