@@ -1,8 +1,12 @@
-// The program on Linux: the SDL2 platform, and the run over it.
+// The program on Linux: the SDL2 platform and the run over it, in a child process that a display
+// guardian outlives, so that the desktop gets its display mode back however the game ends.
 #include "app/game_run.h"
+#include "window/sdl/display_guardian.h"
 #include "window/sdl/sdl_platform.h"
 
 int main() {
-    SdlPlatform platform;
-    return runGame(platform, nullptr);
+    return runUnderDisplayGuardian([] {
+        SdlPlatform platform;
+        return runGame(platform, nullptr);
+    });
 }

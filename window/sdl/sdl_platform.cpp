@@ -3,6 +3,7 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include "window/sdl/lost_display.h"
 #include "window/sdl/sdl_signals.h"
 #include "window/sdl/tick_counter.h"
 #include "window/sdl/x11_releases.h"
@@ -116,8 +117,10 @@ bool SdlPlatform::startVideo() {
     }
     videoStarted_ = true;
     releasesFromX11_ = driver == "x11";
-    if (releasesFromX11_)
+    if (releasesFromX11_) {
         takeX11Events();
+        explainALostDisplay();
+    }
     return true;
 }
 
