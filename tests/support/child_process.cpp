@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -48,9 +49,13 @@ int openOutput(const std::string& path) {
 }
 
 // In the child, between fork and exec: only calls that are safe there, and _exit on failure.
+// A command never outlives the test that started it, even one killed at a time limit: an X
+// server or a game left behind would load the machine for every later test.
 [[noreturn]] void becomeCommand(const std::vector<char*>& argv, const std::vector<char*>& envp,
                                 const std::string& workDir, int stdoutFd, int stderrFd,
-                                int inheritFd) {
+                                int inheritFd, pid_t test) {
+    if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != test)
+        _exit(kNotStarted);
     if (dup2(stdoutFd, STDOUT_FILENO) < 0 || dup2(stderrFd, STDERR_FILENO) < 0)
         _exit(kNotStarted);
     if (inheritFd >= 0 && fcntl(inheritFd, F_SETFD, 0) < 0)
@@ -67,9 +72,10 @@ pid_t forkCommand(const std::vector<std::string>& argv, const CommandOptions& op
     const std::vector<std::string> environment = environmentFor(options);
     const std::vector<char*> argvp = pointersTo(argv);
     const std::vector<char*> envp = pointersTo(environment);
+    const pid_t test = getpid();
     pid_t pid = fork();
     if (pid == 0)
-        becomeCommand(argvp, envp, options.workDir, stdoutFd, stderrFd, inheritFd);
+        becomeCommand(argvp, envp, options.workDir, stdoutFd, stderrFd, inheritFd, test);
     return pid;
 }
 

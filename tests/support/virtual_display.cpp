@@ -28,11 +28,11 @@ std::string readDisplayNumber(int fd) {
 
 }  // namespace
 
-VirtualDisplay::VirtualDisplay() {
+VirtualDisplay::VirtualDisplay(const std::string& screen) {
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return;
-    pid_ = startCommand({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24",
+    pid_ = startCommand({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen,
                          "-br", "-nolisten", "tcp"},
                         {}, "", "", fds[1]);
     close(fds[1]);

@@ -4,11 +4,12 @@
 
 #include <string>
 
-// A private Xvfb server with one black 800x600 screen at 24 bits, on a display number it picks
-// itself, so tests running side by side never share one. Stopped when dropped.
+// A private Xvfb server with one black screen (800x600 at 24 bits unless asked otherwise), on a
+// display number it picks itself, so tests running side by side never share one. Stopped when
+// dropped.
 class VirtualDisplay {
   public:
-    VirtualDisplay();
+    explicit VirtualDisplay(const std::string& screen = "800x600x24");
     ~VirtualDisplay();
     VirtualDisplay(const VirtualDisplay&) = delete;
     VirtualDisplay& operator=(const VirtualDisplay&) = delete;
