@@ -342,6 +342,7 @@ void answerYes(XPlayer& x, Program& program, double patience) {
         x.pointerTo(qx + qw / 2, qy + qh / 2);
         sleepMs(300);
         x.press(XK_Return);
+        sleepMs(40);
         x.release(XK_Return);
     }
 }
@@ -402,7 +403,9 @@ void checkTheEnd(Checks& checks, XPlayer& x, Program& program, const Samples& sa
     x.pointerTo(gx + 400, gy + 300);
     x.focus(game);
     sleepMs(200);
+    // Apart, as a finger would: Wine can miss a release that follows its press at once.
     x.press(XK_Escape);
+    sleepMs(40);
     x.release(XK_Escape);
     const bool ended = program.endsWithin(60 * patience);
     if (!ended)
