@@ -1,6 +1,9 @@
 // The package that ships, built as scripts/package builds it: Debian's own checker accepts it,
-// and the program in it carries the hardening Debian gives its own programs.
+// the program in it carries the hardening Debian gives its own programs, and building the same
+// commit again, in another folder and later, gives the same package to the byte.
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <regex>
@@ -23,6 +26,11 @@ std::string errorsAndWarnings(const std::string& report) {
             found += line + "\n";
     }
     return found;
+}
+
+long modificationTime(const fs::path& file) {
+    struct stat status {};
+    return stat(file.c_str(), &status) == 0 ? static_cast<long>(status.st_mtime) : -1;
 }
 
 class ReleasePackage : public ::testing::Test {
@@ -61,6 +69,37 @@ TEST_F(ReleasePackage, ProgramIsHardenedAsDebianHardensItsOwn) {
     EXPECT_TRUE(has(R"(\b__stack_chk_fail\b)")) << "no stack protector";
     // glibc's checked variants (__fprintf_chk, __memcpy_chk, ...) replace the plain calls.
     EXPECT_TRUE(has(R"(\b__(?!stack_chk_fail)\w+_chk\b)")) << "no fortified C library call";
+}
+
+TEST_F(ReleasePackage, SameCommitBuiltAgainElsewhereLaterGivesTheSameBytes) {
+    TempDir again;
+    const fs::path tree = again.path() / "tree";
+    const fs::path out = again.path() / "deb";
+    CommandResult build =
+        runCommand({VORN_CMAKE, "-DCPACK=" VORN_CPACK, "-DSOURCE=" VORN_SOURCE_DIR,
+                    "-DTREE=" + tree.string(), "-DOUT=" + out.string(), "-P", VORN_BUILD_DEB});
+    ASSERT_EQ(build.exitCode, 0) << build.output;
+    std::string why;
+    const fs::path second = debianPackageIn(out, why);
+    ASSERT_FALSE(second.empty()) << why;
+
+    EXPECT_GT(modificationTime(second), modificationTime(deb_)) << "not built at another time";
+    const std::string first = fileBytes(deb_);
+    EXPECT_FALSE(first.empty());
+    EXPECT_TRUE(first == fileBytes(second))
+        << deb_ << " and " << second << " differ; `diffoscope` shows where";
+
+    // Every time stamp in it is the last commit's, whenever it was built.
+    CommandResult commit = runCommand({"git", "-C", VORN_SOURCE_DIR, "log", "-1", "--format=%ct"});
+    if (commit.exitCode != 0)
+        GTEST_SKIP() << "no git history to compare the time stamps with: " << commit.output;
+    TempDir root;
+    ASSERT_EQ(unpackInto(second, root.path()), "");
+    for (const char* installed : {"/usr/share/doc/vorngame/copyright", "/usr/games/vorngame",
+                                  "/usr/share/games/vorngame/score.raw"}) {
+        EXPECT_EQ(modificationTime(underRoot(root.path(), installed)), std::stol(commit.output))
+            << installed;
+    }
 }
 
 }  // namespace

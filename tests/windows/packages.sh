@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The Windows packages of a cross-build, as a player receives them: vorngame.exe in the zip
-# carries the game's icon and its version information, and the zip holds the program, its
-# images, README.txt and LICENSE.txt in one folder. Prints one "ok"/"not ok" line per check.
+# The Windows packages of a cross-build, as a player and a packager receive them: vorngame.exe in
+# the zip carries the game's icon and its version information; the zip holds the program, its
+# images, README.txt and LICENSE.txt in one folder; and a second build of the same commit, in
+# another folder and later, gives the same zip and installer to the byte, with every time stamp
+# the last commit's. Prints one "ok"/"not ok" line per check.
 # Usage: packages.sh SOURCE_DIR BUILD_DIR (the cross-build tree, its packages in BUILD_DIR/packages)
 set -u
 source_dir=$(cd "${1:?usage: packages.sh SOURCE_DIR BUILD_DIR}" && pwd)
@@ -88,6 +90,37 @@ IFS=. read -r major minor patch <<<"$version"
 fixed=$(printf 'bd04effe00000100%02x00%02x00%02x00%02x00' "$minor" "$major" 0 "$patch")
 check "and, in its fixed part, the file version $version.0" \
     grep -q "$fixed" <(od -An -tx1 -v "$work/version.bin" | tr -d ' \n')
+
+# --- The same commit built again, in another folder and later.
+again=$build/packages-again
+rm -rf "$again"
+echo "# building again in $again"
+if ! {
+    cmake -S "$source_dir" -B "$again/tree" -DCMAKE_BUILD_TYPE=Release -DVORN_BUILD_TESTS=OFF \
+        -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64.cmake" &&
+        cmake --build "$again/tree" --parallel 2 &&
+        cpack -G "ZIP;NSIS" --config "$again/tree/CPackConfig.cmake" -B "$again"
+} >"$again.log" 2>&1; then
+    echo "not ok - the second build (log: $again.log)"
+    tail -20 "$again.log"
+    exit 1
+fi
+for file in "$zip" "$setup"; do
+    name=$(basename "$file")
+    check "$name: built later" test "$again/$name" -nt "$file"
+    check "$name: the same bytes" cmp "$file" "$again/$name"
+done
+# zip keeps times to the two seconds, in the time zone it was made in: UTC here.
+commit=$(TZ=UTC git -C "$source_dir" log -1 --format=%cd --date=format-local:%Y%m%d.%H%M \
+    2>/dev/null)
+if [ -n "$commit" ]; then
+    check "every time stamp in the zip is the last commit's" \
+        equal "$(zipinfo -T -l "$again/$(basename "$zip")" |
+            awk '$9 ~ /^vorngame-/ {print substr($8, 1, 13)}' | sort -u)" "$commit"
+else
+    echo "ok - # SKIP no git history to compare the zip's time stamps with"
+fi
+rm -rf "$again"
 
 echo "# $failures failed"
 [ "$failures" -eq 0 ]
