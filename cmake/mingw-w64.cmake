@@ -31,4 +31,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # <windows.h> (pulled in by <GL/gl.h>) would otherwise define min and max as macros.
 set(CMAKE_CXX_FLAGS_INIT "-DNOMINMAX -DWIN32_LEAN_AND_MEAN")
 # Static C and C++ runtimes (and winpthread, should it be linked): only system DLLs are needed.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+# The linker would stamp each program with the time of linking; without it two builds of one
+# commit give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+    "-static-libgcc -static-libstdc++ -static -Wl,--no-insert-timestamp")

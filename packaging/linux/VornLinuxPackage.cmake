@@ -5,6 +5,8 @@
 #   share/applications/vorngame.desktop        menu entry, starting the launcher
 #   share/icons/hicolor/<size>/apps/vorngame.* icon
 #   share/man/man6/vorngame.6.gz               manual page
+#   share/metainfo/<id>.metainfo.xml           software-centre entry
+#   share/doc/vorngame/{copyright,changelog.gz}
 set(VORN_INSTALL_GAMESDIR games CACHE STRING "Launcher folder, relative to the install prefix")
 set(VORN_INSTALL_PROGRAMDIR lib/games/vorngame
     CACHE STRING "Program folder, relative to the install prefix")
@@ -29,6 +31,18 @@ file(RELATIVE_PATH VORN_LAUNCHER_TO_PROGRAM /${VORN_INSTALL_GAMESDIR}
 configure_file(${vorn_linux}/vorngame.in ${vorn_staged}/launcher/vorngame @ONLY)
 
 install(TARGETS vorngame RUNTIME DESTINATION ${VORN_INSTALL_PROGRAMDIR})
+# A stripped install (the package's) also drops the compiler's notes, as Debian's own packages do.
+install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(
+            COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VORN_INSTALL_PROGRAMDIR}/vorngame\"
+            RESULT_VARIABLE failed)
+        if(failed)
+            message(FATAL_ERROR \"strip could not remove the notes from the installed program\")
+        endif()
+    endif()
+")
 install(FILES ${vorn_images} DESTINATION ${VORN_INSTALL_IMAGEDIR})
 install(PROGRAMS ${vorn_staged}/launcher/vorngame DESTINATION ${VORN_INSTALL_GAMESDIR})
 
@@ -38,6 +52,12 @@ foreach(size IN ITEMS 16 24 32 48 64 128 256)
 endforeach()
 install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/icons/vorngame.svg
         DESTINATION share/icons/hicolor/scalable/apps)
+
+configure_file(${vorn_linux}/vorngame.metainfo.xml.in
+               ${vorn_staged}/${VORN_METAINFO_ID}.metainfo.xml @ONLY)
+install(FILES ${vorn_staged}/${VORN_METAINFO_ID}.metainfo.xml DESTINATION share/metainfo)
+
+include(${vorn_linux}/debian-docs.cmake)
 
 # The menu entry and the manual page name absolute paths, known only when installing: the prefix
 # of `cmake --install --prefix` or of the package, not the one this tree was configured with.

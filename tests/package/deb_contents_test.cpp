@@ -67,7 +67,7 @@ class DebianPackage : public ::testing::Test {
     std::string deb_;
 };
 
-TEST_F(DebianPackage, HoldsLauncherProgramImagesMenuEntryIconsAndManualPage) {
+TEST_F(DebianPackage, HoldsLauncherProgramImagesMenuEntryIconsManualPageAndDocs) {
     CommandResult listing = runCommand({"dpkg-deb", "-c", deb_});
     ASSERT_EQ(listing.exitCode, 0) << listing.output;
     const std::map<std::string, Member> members = membersOf(listing.output);
@@ -78,6 +78,9 @@ TEST_F(DebianPackage, HoldsLauncherProgramImagesMenuEntryIconsAndManualPage) {
         {"/usr/share/applications/vorngame.desktop", "-rw-r--r--"},
         {"/usr/share/icons/hicolor/scalable/apps/vorngame.svg", "-rw-r--r--"},
         {"/usr/share/man/man6/vorngame.6.gz", "-rw-r--r--"},
+        {"/usr/share/doc/vorngame/copyright", "-rw-r--r--"},
+        {"/usr/share/doc/vorngame/changelog.gz", "-rw-r--r--"},
+        {"/usr/share/metainfo/org.example.vorngame.metainfo.xml", "-rw-r--r--"},
     };
     for (const std::string& image : imageFileNames())
         expected["/usr/share/games/vorngame/" + image] = "-rw-r--r--";

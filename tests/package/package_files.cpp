@@ -22,19 +22,27 @@ TempDir::~TempDir() {
         fs::remove_all(path_, ignored);
 }
 
-fs::path builtDebianPackage(std::string& why) {
+fs::path debianPackageIn(const fs::path& folder, std::string& why) {
     std::vector<fs::path> found;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(VORN_PACKAGE_DIR, error)) {
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (name.rfind("vorngame_", 0) == 0 && entry.path().extension() == ".deb")
             found.push_back(entry.path());
     }
     if (found.size() == 1)
         return found.front();
-    why = std::to_string(found.size()) + " packages vorngame_*.deb in " VORN_PACKAGE_DIR
-                                         " (the package.build_deb test makes exactly one)";
+    why = std::to_string(found.size()) + " packages vorngame_*.deb in " + folder.string() +
+          " (the package test's setup makes exactly one)";
     return {};
+}
+
+fs::path builtDebianPackage(std::string& why) {
+    return debianPackageIn(VORN_PACKAGE_DIR, why);
+}
+
+fs::path releaseDebianPackage(std::string& why) {
+    return debianPackageIn(VORN_RELEASE_PACKAGE_DIR, why);
 }
 
 std::string unpackInto(const fs::path& deb, const fs::path& root) {

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Windows program end to end, under Wine on Xvfb (no window manager), as a player meets it:
 # full screen on an 800x600 screen, the question and both answers on a 1024x768 one, keys that
-# act on release, Escape and Alt+F4; and, on Xorg's dummy driver (as root), a real switch to
-# 800x600 with the desktop's mode back at the end. Prints one "ok"/"not ok" line per check;
+# act on release, Escape and Alt+F4; on Xorg's dummy driver (as root), a real switch to 800x600
+# with the desktop's mode back at the end; and the installer: installed silently, started from
+# its Start-menu shortcut, removed silently. Prints one "ok"/"not ok" line per check;
 # screenshots and logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR (the
-# cross-build tree).
+# cross-build tree, with its packages in BUILD_DIR/packages).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
@@ -186,11 +187,69 @@ display_mode_cases() {
     xorg_dummy_stop
 }
 
+# Everything on drive C: but the user's temporary folder, one path a line. The uninstaller runs
+# from a copy of itself there, the way NSIS uninstallers remove their own program file.
+drive_c_files() {
+    (cd "$WINEPREFIX/drive_c" && find . -path './users/*/Temp' -prune -o -print | sort)
+}
+
+installed_programs() { wine uninstaller --list 2>/dev/null | tr -d '\r'; }
+
+installer_cases() {
+    local setup folder link before
+    setup=$(ls "$build"/packages/vorngame-*-setup.exe 2>/dev/null)
+    [ -f "$setup" ] || { echo "not ok - no installer in $build/packages"; return 1; }
+    folder="$WINEPREFIX/drive_c/Program Files/VornGame"
+    link="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/VornGame.lnk"
+    # What a failed earlier run left installed goes first.
+    if [ -f "$folder/Uninstall.exe" ]; then
+        wine "$folder/Uninstall.exe" /S
+        wine_settle
+    fi
+    screen_start 800x600 || return 1
+    local started=$SECONDS
+    before=$(drive_c_files)
+
+    timeout -k 5 120 wine "$setup" /S
+    check "the installer ends with exit code 0 when run silently (/S)" equal $? 0
+    wine_settle
+    check "it puts the program, its images, README.txt and LICENSE.txt in Program Files\\VornGame" \
+        equal "$(cd "$folder" 2>/dev/null && LC_ALL=C ls | tr '\n' ' ')" \
+        "LICENSE.txt README.txt Uninstall.exe digit0.raw digit1.raw digit2.raw digit3.raw \
+digit4.raw digit5.raw digit6.raw digit7.raw digit8.raw digit9.raw level.raw score.raw vorngame.exe "
+    check "a Start-menu shortcut" test -f "$link"
+    check "an entry in the list of installed programs" \
+        equal "$(installed_programs | grep -c '|||VornGame$')" 1
+
+    # Started from elsewhere: only the shortcut's own folder holds the images.
+    (cd "$work" && exec timeout -k 5 120 wine start /wait /unix "$link" >/dev/null \
+        2>"$work/installed.log") &
+    VORN_GAME_PID=$!
+    check "the shortcut starts the installed game, which draws its well" \
+        wait_until frame_up "$work/installed.png" 0 0
+    check "in the installed folder: it finds its images and shows the read-out" \
+        readout_shown "$work/installed.png" 0 0
+    press VornGame key Escape
+    game_wait
+    check "Escape ends the installed game with exit code 0" equal "$VORN_GAME_RC" 0
+
+    timeout -k 5 120 wine "$folder/Uninstall.exe" /S
+    check "the uninstaller ends with exit code 0 when run silently (/S)" equal $? 0
+    wine_settle
+    check "it leaves none of the installed files, folders and shortcut behind" \
+        equal "$(diff <(echo "$before") <(drive_c_files) | grep '^[<>]')" ""
+    check "and takes the entry out of the list of installed programs" \
+        equal "$(installed_programs | grep -c '|||VornGame$')" 0
+    echo "# installer: installed, played and removed in $((SECONDS - started)) s"
+    screen_stop
+}
+
 started=$SECONDS
 wine_setup "$build/wineprefix" || { echo "not ok - a Wine prefix in $build/wineprefix"; exit 1; }
 fullscreen_box=unknown
 full_screen_cases || check "an 800x600 screen" false
 windowed_cases || check "a 1024x768 screen" false
 display_mode_cases || check "Xorg's dummy driver" false
+installer_cases || check "the installer on an 800x600 screen" false
 echo "# $failures failed; $((SECONDS - started)) s; screenshots and logs in $work"
 [ "$failures" -eq 0 ]

@@ -11,6 +11,9 @@ wine_setup() {  # wine_setup PREFIX_DIR
     export WINEPREFIX=$1
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
+    # Wine copies every Start-menu shortcut into the desktop's own menu (.desktop files, icons);
+    # those go beside the prefix, not into the home folder of whoever runs the tests.
+    export XDG_DATA_HOME=$WINEPREFIX-desktop/data XDG_CONFIG_HOME=$WINEPREFIX-desktop/config
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "# making a Wine prefix in $WINEPREFIX (about 10 s, once)"
         timeout -k 5 180 wine wineboot -i >/dev/null 2>&1 || true

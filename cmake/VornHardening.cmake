@@ -1,0 +1,16 @@
+# The hardening Debian gives its own programs (dpkg-buildflags with hardening=+all): a stack
+# protector, fortified C library calls, a position-independent executable and full RELRO with
+# immediate binding. For ELF programs only; the MinGW linker already marks the Windows program
+# for address-space randomisation and no-execute data.
+if(WIN32 OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    return()
+endif()
+
+include(CheckPIESupported)
+check_pie_supported(LANGUAGES CXX)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security
+                    # glibc fortifies optimised code only, and warns about the rest.
+                    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:-D_FORTIFY_SOURCE=2>)
+add_link_options(LINKER:-z,relro LINKER:-z,now)

@@ -1,0 +1,105 @@
+// The package that ships, built as scripts/package builds it: Debian's own checker accepts it,
+// the program in it carries the hardening Debian gives its own programs, and building the same
+// commit again, in another folder and later, gives the same package to the byte.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "tests/package/child_process.h"
+#include "tests/package/package_files.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The lines of lintian's report that are errors or warnings ("E: vorngame: tag ...").
+std::string errorsAndWarnings(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line, found;
+    while (std::getline(lines, line)) {
+        if (line.rfind("E: ", 0) == 0 || line.rfind("W: ", 0) == 0)
+            found += line + "\n";
+    }
+    return found;
+}
+
+long modificationTime(const fs::path& file) {
+    struct stat status {};
+    return stat(file.c_str(), &status) == 0 ? static_cast<long>(status.st_mtime) : -1;
+}
+
+class ReleasePackage : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string why;
+        deb_ = releaseDebianPackage(why);
+        ASSERT_FALSE(deb_.empty()) << why;
+    }
+    fs::path deb_;
+};
+
+TEST_F(ReleasePackage, LintianFindsNoErrorAndNoWarning) {
+    CommandResult lintian = runCommand({"lintian", "--fail-on", "error,warning", deb_.string()});
+    EXPECT_EQ(errorsAndWarnings(lintian.output), "");
+    EXPECT_EQ(lintian.exitCode, 0) << lintian.output;
+}
+
+// Read from the program itself, not from the flags the build was given.
+TEST_F(ReleasePackage, ProgramIsHardenedAsDebianHardensItsOwn) {
+    TempDir root;
+    ASSERT_EQ(unpackInto(deb_, root.path()), "");
+    const fs::path program = underRoot(root.path(), "/usr/lib/games/vorngame/vorngame");
+    CommandResult elf = runCommand({"readelf", "-W", "--file-header", "--program-headers",
+                                    "--dynamic", "--dyn-syms", program.string()});
+    ASSERT_EQ(elf.exitCode, 0) << elf.output;
+    const std::string& text = elf.output;
+
+    auto has = [&text](const char* pattern) {
+        return std::regex_search(text, std::regex(pattern));
+    };
+    EXPECT_TRUE(has(R"(Type:\s+DYN)")) << "not a position-independent executable";
+    EXPECT_TRUE(has(R"(\(FLAGS_1\)\s+Flags:.*\bPIE\b)")) << "not a position-independent executable";
+    EXPECT_TRUE(has(R"(\bGNU_RELRO\b)")) << "no read-only relocations (RELRO)";
+    EXPECT_TRUE(has(R"(\(FLAGS_1\)\s+Flags:.*\bNOW\b)")) << "not bound at start (partial RELRO)";
+    EXPECT_TRUE(has(R"(\b__stack_chk_fail\b)")) << "no stack protector";
+    // glibc's checked variants (__fprintf_chk, __memcpy_chk, ...) replace the plain calls.
+    EXPECT_TRUE(has(R"(\b__(?!stack_chk_fail)\w+_chk\b)")) << "no fortified C library call";
+}
+
+TEST_F(ReleasePackage, SameCommitBuiltAgainElsewhereLaterGivesTheSameBytes) {
+    TempDir again;
+    const fs::path tree = again.path() / "tree";
+    const fs::path out = again.path() / "deb";
+    CommandResult build =
+        runCommand({VORN_CMAKE, "-DCPACK=" VORN_CPACK, "-DSOURCE=" VORN_SOURCE_DIR,
+                    "-DTREE=" + tree.string(), "-DOUT=" + out.string(), "-P", VORN_BUILD_DEB});
+    ASSERT_EQ(build.exitCode, 0) << build.output;
+    std::string why;
+    const fs::path second = debianPackageIn(out, why);
+    ASSERT_FALSE(second.empty()) << why;
+
+    EXPECT_GT(modificationTime(second), modificationTime(deb_)) << "not built at another time";
+    const std::string first = fileBytes(deb_);
+    EXPECT_FALSE(first.empty());
+    EXPECT_TRUE(first == fileBytes(second))
+        << deb_ << " and " << second << " differ; `diffoscope` shows where";
+
+    // Every time stamp in it is the last commit's, whenever it was built.
+    CommandResult commit = runCommand({"git", "-C", VORN_SOURCE_DIR, "log", "-1", "--format=%ct"});
+    if (commit.exitCode != 0)
+        GTEST_SKIP() << "no git history to compare the time stamps with: " << commit.output;
+    TempDir root;
+    ASSERT_EQ(unpackInto(second, root.path()), "");
+    for (const char* installed : {"/usr/share/doc/vorngame/copyright", "/usr/games/vorngame",
+                                  "/usr/share/games/vorngame/score.raw"}) {
+        EXPECT_EQ(modificationTime(underRoot(root.path(), installed)), std::stol(commit.output))
+            << installed;
+    }
+}
+
+}  // namespace
