@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/package/child_process.h"
+#include "tests/support/child_process.h"
 #include "tests/package/package_files.h"
 
 namespace fs = std::filesystem;
