@@ -26,9 +26,10 @@ class TickSourceBinding {
 
 }  // namespace
 
-int runGame(Platform& platform, InstanceHandle instance) {
+int runGame(Platform& platform, InstanceHandle instance, WindowRequest request) {
     const TickSourceBinding ticks(platform);
-    auto window = std::make_unique<GLWindow>(platform, instance, kColourBits, true);
+    const bool fullscreen = request == WindowRequest::Fullscreen;
+    auto window = std::make_unique<GLWindow>(platform, instance, kColourBits, fullscreen);
     if (!window->create())
         return ExitCode::WindowNotOpened;
 

@@ -10,6 +10,12 @@ inline constexpr int Normal = 0;
 inline constexpr int WindowNotOpened = 1;
 }  // namespace ExitCode
 
+// How the window is asked for. The desktop programs ask for full screen; a page cannot change
+// the display mode, and asking the player on every visit whether to play in a window would
+// only stand in the way, so the web build asks for the window at once.
+enum class WindowRequest { Fullscreen, Windowed };
+
 // The whole run on one platform: opens the window, builds the game, runs the loop until the
 // quit message, and answers the exit code.
-int runGame(Platform& platform, InstanceHandle instance);
+int runGame(Platform& platform, InstanceHandle instance,
+            WindowRequest request = WindowRequest::Fullscreen);

@@ -59,6 +59,17 @@ TEST_F(GameRun, AGameInAWindowLeavesTheDisplayModeAlone) {
     EXPECT_EQ(platform.count("restoreDisplayMode"), 0u);
 }
 
+// The page's request: where the display mode cannot change, nothing is asked of the player.
+TEST_F(GameRun, AWindowAskedForAtOnceLeavesTheDisplayAloneAndAsksNothing) {
+    escapeAfter(2);
+    EXPECT_EQ(runGame(platform, instance(), WindowRequest::Windowed), ExitCode::Normal);
+    EXPECT_EQ(platform.count("changeDisplayMode"), 0u);
+    EXPECT_TRUE(platform.boxes().empty());
+    EXPECT_EQ(platform.windowDesc().style & WindowStyle::Popup, 0u);
+    EXPECT_EQ(platform.count("swapBuffers"), 2u);
+    EXPECT_EQ(platform.count("restoreDisplayMode"), 0u);
+}
+
 TEST_F(GameRun, TheGameKeepsTimeByThePlatformsCounterOnlyDuringTheRun) {
     platform.setTicks(100000, 700);
     std::int16_t row = 0;

@@ -1,0 +1,119 @@
+// Measures the web build in headless Chromium and prints:
+//   - the full-well page's frames per second and the milliseconds its Draw takes (its own
+//     console lines, one a second), beside the rate at which the same browser runs animation
+//     frames on an empty page;
+//   - the size of each file a player downloads, raw and gzip-compressed (level 6, as web
+//     servers commonly send them).
+// node bench/web_frame_rate.mjs --bench-page DIR --page DIR [--seconds N]
+import fs from "node:fs";
+import http from "node:http";
+import { createRequire } from "node:module";
+import os from "node:os";
+import path from "node:path";
+import zlib from "node:zlib";
+
+const require = createRequire(new URL("../tests/web/package.json", import.meta.url));
+const puppeteer = require("puppeteer-core");
+
+const options = { seconds: 10 };
+for (let i = 2; i < process.argv.length; i += 2) {
+    options[process.argv[i].replace(/^--/, "").replace(/-(.)/g, (_, c) => c.toUpperCase())] =
+        process.argv[i + 1];
+}
+const seconds = Number(options.seconds);
+
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+
+function serve(folder) {
+    const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+    const server = http.createServer((request, response) => {
+        const name = new URL(request.url, "http://x").pathname.slice(1) || "index.html";
+        fs.readFile(path.join(folder, name), (error, body) => {
+            response.writeHead(error ? 404 : 200,
+                { "Content-Type": types[path.extname(name)] || "application/octet-stream" });
+            response.end(error ? "" : body);
+        });
+    });
+    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+}
+
+async function frameRates(browser, url) {
+    const page = await browser.newPage();
+    const rates = [];
+    page.on("console", (message) => {
+        const match = /vorn_web_bench: (\d+) frames in (\d+) ms, ([\d.]+) ms/.exec(message.text());
+        if (match) {
+            const [frames, span, drawing] = match.slice(1).map(Number);
+            rates.push({ perSecond: (1000 * frames) / span, drawMs: drawing / frames });
+        }
+    });
+    await page.goto(url);
+    const deadline = Date.now() + (seconds + 30) * 1000;
+    // The first second holds the start-up; it is left out.
+    while (rates.length < seconds + 1 && Date.now() < deadline)
+        await new Promise((resolve) => setTimeout(resolve, 200));
+    await page.close();
+    return rates.slice(1);
+}
+
+async function emptyPageRate(browser) {
+    const page = await browser.newPage();
+    const rate = await page.evaluate((span) => new Promise((resolve) => {
+        let frames = 0;
+        const start = performance.now();
+        const tick = (now) => {
+            if (now - start < span) {
+                ++frames;
+                requestAnimationFrame(tick);
+            } else resolve((1000 * frames) / (now - start));
+        };
+        requestAnimationFrame(tick);
+    }), 3000);
+    await page.close();
+    return rate;
+}
+
+function printSize(name, raw, gzip) {
+    const [rawText, gzipText] = [String(raw).padStart(9), String(gzip).padStart(8)];
+    console.log(`  ${name.padEnd(14)} ${rawText} bytes, gzip ${gzipText}`);
+}
+
+function printSizes(folder) {
+    console.log(`\nwhat a player downloads (${folder}):`);
+    let raw = 0, packed = 0;
+    for (const name of ["index.html", "vorngame.js", "vorngame.wasm", "vorngame.data"]) {
+        const body = fs.readFileSync(path.join(folder, name));
+        const gzip = zlib.gzipSync(body, { level: 6 }).length;
+        raw += body.length;
+        packed += gzip;
+        printSize(name, body.length, gzip);
+    }
+    printSize("together", raw, packed);
+}
+
+const server = await serve(options.benchPage);
+const browser = await puppeteer.launch({
+    executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
+    headless: true,
+    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+        "--no-first-run", "--disable-background-networking", "--disable-component-update",
+        "--disable-sync", "--disable-quic"],
+});
+try {
+    console.log(`machine: ${os.cpus().length} processors, ${os.cpus()[0].model}`);
+    console.log(`browser: ${await browser.version()} (headless, WebGL on SwiftShader)`);
+    const samples = await frameRates(browser, `http://127.0.0.1:${server.address().port}/`);
+    if (samples.length === 0) throw new Error("the full-well page wrote no frame counts");
+    const rates = samples.map((sample) => sample.perSecond);
+    const drawing = samples.map((sample) => sample.drawMs);
+    const empty = await emptyPageRate(browser);
+    const [low, high] = [Math.min(...rates), Math.max(...rates)];
+    console.log(`\nfull-well frame, frames per second over ${rates.length} s: median ` +
+        `${median(rates).toFixed(1)} (${low.toFixed(1)} .. ${high.toFixed(1)})`);
+    console.log(`  the game's Draw, ms a frame: median ${median(drawing).toFixed(2)}`);
+    console.log(`the browser's animation frames on an empty page: ${empty.toFixed(1)} per second`);
+} finally {
+    await browser.close();
+    server.close();
+}
+printSizes(options.page);

@@ -1,0 +1,93 @@
+# The page a browser opens, put together in one folder that any static web server can serve:
+#   index.html     the page (window/web/page/index.html)
+#   vorngame.js    the loader of the packed images, then Emscripten's script for the module
+#   vorngame.wasm  the WebAssembly module
+#   vorngame.data  the read-out images, packed into the working folder of Emscripten's file system
+# vorn_web_page(<program target> <folder> ALL_IMAGES | IMAGES <name>...) makes one such folder
+# from a program whose output name is vorngame (its script refers to vorngame.wasm); IMAGES
+# packs only the images named (without .raw), as a build that lacks the others would.
+
+include(VornImages)
+
+find_program(VORN_PYTHON NAMES python3 python REQUIRED)
+# Emscripten's own packer of preloaded files (its toolchain file names its root).
+set(VORN_FILE_PACKAGER ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py)
+if(NOT EXISTS ${VORN_FILE_PACKAGER})
+    message(FATAL_ERROR "Emscripten's file packager is not at ${VORN_FILE_PACKAGER}")
+endif()
+
+function(vorn_web_page program folder)
+    cmake_parse_arguments(PARSE_ARGV 2 page "ALL_IMAGES" "" "IMAGES")
+    set(names ${page_IMAGES})
+    if(page_ALL_IMAGES)
+        set(names ${VORN_IMAGE_NAMES})
+    endif()
+    set(preloads)
+    set(images)
+    foreach(name IN LISTS names)
+        set(image ${PROJECT_SOURCE_DIR}/assets/${name}.raw)
+        list(APPEND images ${image})
+        list(APPEND preloads ${image}@/${name}.raw)
+    endforeach()
+
+    # The packer names the data file in its loader as it is given: relative, so the page can
+    # be served from anywhere.
+    set(loader ${folder}/.images.js)
+    file(MAKE_DIRECTORY ${folder})
+    add_custom_command(
+        OUTPUT ${folder}/vorngame.data ${loader}
+        COMMAND ${VORN_PYTHON} ${VORN_FILE_PACKAGER} vorngame.data --no-node
+                --js-output=.images.js --preload ${preloads}
+        WORKING_DIRECTORY ${folder}
+        DEPENDS ${images}
+        COMMENT "Packing the read-out images into ${folder}/vorngame.data"
+        VERBATIM)
+
+    # One script: the loader first, so the images are asked for before the module starts.
+    add_custom_command(
+        OUTPUT ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+        COMMAND ${CMAKE_COMMAND} -DOUT=${folder}/vorngame.js
+                "-DPARTS=${loader}$<SEMICOLON>$<TARGET_FILE:${program}>"
+                -P ${PROJECT_SOURCE_DIR}/cmake/VornJoinFiles.cmake
+        COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${program}>/vorngame.wasm
+                ${folder}/vorngame.wasm
+        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/window/web/page/index.html
+                ${folder}/index.html
+        DEPENDS ${loader} ${program} ${PROJECT_SOURCE_DIR}/window/web/page/index.html
+        COMMENT "Putting the page together in ${folder}"
+        VERBATIM)
+
+    get_filename_component(folder_name ${folder} NAME)
+    string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
+    add_custom_target(${page_target} ALL
+        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+                ${folder}/vorngame.data)
+endfunction()
+
+# vorn_web_zip(<page folder>): the target vorn_web_zip makes vorngame-<version>-web.zip in the
+# build tree, one folder holding the page as any static web server can serve it, and the
+# licence when the source tree has one.
+function(vorn_web_zip folder)
+    set(name vorngame-${PROJECT_VERSION}-web)
+    set(staging ${PROJECT_BINARY_DIR}/web-zip)
+    set(files ${folder}/index.html ${folder}/vorngame.js ${folder}/vorngame.wasm
+              ${folder}/vorngame.data)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
+        list(APPEND files ${PROJECT_SOURCE_DIR}/LICENSE)
+    endif()
+    get_filename_component(folder_name ${folder} NAME)
+    string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
+    file(MAKE_DIRECTORY ${staging})
+    add_custom_command(
+        OUTPUT ${PROJECT_BINARY_DIR}/${name}.zip
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${staging}/${name}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${staging}/${name}
+        COMMAND ${CMAKE_COMMAND} -E copy ${files} ${staging}/${name}
+        COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/${name}.zip --format=zip
+                ${name}
+        WORKING_DIRECTORY ${staging}
+        DEPENDS ${files} ${page_target}
+        COMMENT "Zipping the page into ${name}.zip"
+        VERBATIM)
+    add_custom_target(vorn_web_zip DEPENDS ${PROJECT_BINARY_DIR}/${name}.zip)
+endfunction()

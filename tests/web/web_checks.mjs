@@ -1,0 +1,274 @@
+// The web build in a real browser: Debian's Chromium, headless, driven by puppeteer-core with
+// real key events, on the page as a static server on 127.0.0.1 serves it. Screenshots of the
+// canvas are read pixel by pixel.
+//   node web_checks.mjs    with VORN_WEB_PAGE (the page's folder) and VORN_WEB_PAGE_WITHOUT_SCORE
+//                          (the same page packed without score.raw) in the environment
+import assert from "node:assert/strict";
+import fs from "node:fs";
+import http from "node:http";
+import path from "node:path";
+import { after, before, test } from "node:test";
+import zlib from "node:zlib";
+import puppeteer from "puppeteer-core";
+
+const pageFolder = process.env.VORN_WEB_PAGE;
+const pageWithoutScore = process.env.VORN_WEB_PAGE_WITHOUT_SCORE;
+const chromium = process.env.VORN_CHROMIUM || "/usr/bin/chromium";
+const GREY = [63, 63, 63];
+const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
+
+// --- A static server, as any host of the page would be ---
+
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+
+function serve(folders) {
+    const server = http.createServer((request, response) => {
+        const where = decodeURIComponent(new URL(request.url, "http://x").pathname);
+        const [, site, ...rest] = where.split("/");
+        const file = path.join(folders[site] || "/nonexistent", rest.join("/") || "index.html");
+        fs.readFile(file, (error, body) => {
+            response.writeHead(error ? 404 : 200, {
+                "Content-Type": types[path.extname(file)] || "application/octet-stream",
+            });
+            response.end(error ? "" : body);
+        });
+    });
+    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+}
+
+// --- Pixels of a PNG screenshot (8-bit RGB or RGBA, not interlaced) ---
+
+function paeth(a, b, c) {
+    const p = a + b - c;
+    const [pa, pb, pc] = [Math.abs(p - a), Math.abs(p - b), Math.abs(p - c)];
+    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+}
+
+function decodePng(png) {
+    let offset = 8;
+    let width = 0, height = 0, channels = 0;
+    const data = [];
+    while (offset < png.length) {
+        const length = png.readUInt32BE(offset);
+        const type = png.toString("latin1", offset + 4, offset + 8);
+        const body = png.subarray(offset + 8, offset + 8 + length);
+        if (type === "IHDR") {
+            [width, height] = [body.readUInt32BE(0), body.readUInt32BE(4)];
+            channels = body[9] === 6 ? 4 : 3;
+            assert.equal(body[8], 8, "8-bit screenshot");
+        } else if (type === "IDAT") data.push(body);
+        offset += 12 + length;
+    }
+    const raw = zlib.inflateSync(Buffer.concat(data));
+    const stride = width * channels;
+    const pixels = Buffer.alloc(stride * height);
+    for (let y = 0; y < height; ++y) {
+        const filter = raw[y * (stride + 1)];
+        for (let i = 0; i < stride; ++i) {
+            const a = i >= channels ? pixels[y * stride + i - channels] : 0;
+            const b = y > 0 ? pixels[(y - 1) * stride + i] : 0;
+            const c = i >= channels && y > 0 ? pixels[(y - 1) * stride + i - channels] : 0;
+            const predictor = [0, a, b, (a + b) >> 1, paeth(a, b, c)][filter];
+            pixels[y * stride + i] = (raw[y * (stride + 1) + 1 + i] + predictor) & 0xff;
+        }
+    }
+    const at = (x, y) => {
+        const start = (y * width + x) * channels;
+        return [...pixels.subarray(start, start + 3)];
+    };
+    return { width, height, at };
+}
+
+// --- The page in the browser ---
+
+let browser;
+let server;
+let site;
+
+before(async () => {
+    assert.ok(pageFolder && pageWithoutScore, "VORN_WEB_PAGE and VORN_WEB_PAGE_WITHOUT_SCORE");
+    server = await serve({ full: pageFolder, noscore: pageWithoutScore });
+    site = `http://127.0.0.1:${server.address().port}`;
+    browser = await puppeteer.launch({
+        executablePath: chromium,
+        headless: true,
+        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+            "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--disable-quic"],
+    });
+});
+
+after(async () => {
+    await browser?.close();
+    server?.close();
+});
+
+// Opens a page and keeps what it writes to the console and every box it shows (each answered).
+async function open(where, beforeLoad) {
+    const page = await browser.newPage();
+    // A little shorter than the page, so that a key the page acted on would scroll it.
+    await page.setViewport({ width: 1000, height: 640 });
+    const seen = { console: [], boxes: [] };
+    page.on("console", (message) => seen.console.push(message.text()));
+    page.on("dialog", async (box) => {
+        seen.boxes.push(box.message());
+        await box.accept();
+    });
+    if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
+    await page.goto(`${site}/${where}/`);
+    return { page, seen };
+}
+
+async function frame(page) {
+    const canvas = await page.$("#canvas");
+    return decodePng(Buffer.from(await canvas.screenshot({ type: "png" })));
+}
+
+async function until(what, probe, seconds = 20) {
+    const deadline = Date.now() + seconds * 1000;
+    for (;;) {
+        const answer = await probe();
+        if (answer) return answer;
+        assert.ok(Date.now() < deadline, `within ${seconds} s: ${what}`);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+}
+
+// The grey band of the well's bottom-left cell.
+const wellDrawn = (image) =>
+    String(image.at(WELL.x + 1, WELL.y + WELL.cell * 15 + 1)) === String(GREY);
+
+// The box around the bright pixels of the topmost two rows that have any inside the well: the
+// falling piece, unturned (empty cells are black with a dark grey band, and a piece that has
+// landed on a slow machine lies below it).
+function pieceBounds(image) {
+    let box = null;
+    const wellBottom = WELL.y + WELL.cell * WELL.rows;
+    for (let y = WELL.y; y < wellBottom && (!box || y < box.top + 2 * WELL.cell); ++y) {
+        for (let x = WELL.x; x < WELL.x + WELL.cell * WELL.columns; ++x) {
+            if (!image.at(x, y).some((channel) => channel >= 128)) continue;
+            box = box || { left: x, top: y, right: x, bottom: y };
+            box.left = Math.min(box.left, x);
+            box.right = Math.max(box.right, x);
+            box.bottom = y;
+        }
+    }
+    return box;
+}
+
+function litPixels(image, x0, y0, width, height) {
+    let lit = 0;
+    for (let y = y0; y < y0 + height; ++y)
+        for (let x = x0; x < x0 + width; ++x) lit += image.at(x, y).some((c) => c > 0) ? 1 : 0;
+    return lit;
+}
+
+function expectWellAndPiece(image) {
+    for (const column of [0, 3, 6, 9]) {
+        const x = WELL.x + WELL.cell * column;
+        const y = WELL.y + WELL.cell * 15;
+        assert.deepEqual(image.at(x + 1, y + 1), GREY, `grey band of cell (${column}, 15)`);
+        assert.deepEqual(image.at(x + 15, y + 15), [0, 0, 0], `inside of cell (${column}, 15)`);
+    }
+    assert.deepEqual(image.at(30, 300), [0, 0, 0], "black left of the well");
+    assert.deepEqual(image.at(352, 300), [0, 0, 0], "black right of the well");
+    const piece = pieceBounds(image);
+    assert.ok(piece, "a piece in the well");
+    assert.ok(piece.left >= 170 && piece.left <= 230, `piece at x = ${piece.left}, near column 5`);
+    assert.ok(piece.top < WELL.y + WELL.cell * 8, `piece at y = ${piece.top}, near the top`);
+    return piece;
+}
+
+// Waits for the piece's left edge to leave `from`, then for a few more frames, and answers it.
+async function leftEdgeAfterMoving(page, from) {
+    const moved = await until("the piece moves", async () => {
+        const piece = pieceBounds(await frame(page));
+        return piece && piece.left !== from ? piece : null;
+    }, 10);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    const settled = pieceBounds(await frame(page));
+    assert.equal(settled.left, moved.left, "the piece moved once, not again");
+    return settled.left;
+}
+
+test("the page plays: first frame, Left, a held key, Escape", async () => {
+    const { page, seen } = await open("full");
+    const first = await until("the first frame", async () => {
+        const image = await frame(page);
+        return wellDrawn(image) ? image : null;
+    });
+    assert.equal(await page.title(), "VornGame");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+    const piece = expectWellAndPiece(first);
+    assert.ok(litPixels(first, 400, 100, 192, 72) > 100, "the read-out is drawn");
+
+    await page.keyboard.press("ArrowLeft");
+    const afterLeft = await leftEdgeAfterMoving(page, piece.left);
+    assert.equal(afterLeft, piece.left - WELL.cell, "Left moves the piece one column");
+    await page.keyboard.press("ArrowDown");
+
+    // Held: a press, then repeats; nothing moves until the one release.
+    await page.keyboard.down("ArrowRight");
+    for (let repeat = 0; repeat < 5; ++repeat) await page.keyboard.down("ArrowRight");
+    await new Promise((resolve) => setTimeout(resolve, 400));
+    assert.equal(pieceBounds(await frame(page)).left, afterLeft, "a held key does nothing yet");
+    await page.keyboard.up("ArrowRight");
+    assert.equal(await leftEdgeAfterMoving(page, afterLeft), afterLeft + WELL.cell,
+        "the release moves the piece one column");
+    assert.equal(await page.evaluate(() => window.scrollY), 0, "the game's keys do not scroll");
+
+    // A click gives the canvas the focus back; the button shows it full screen and leaves the
+    // keys with it. Leaving full screen, then a new Escape, ends the game.
+    await page.evaluate(() => document.activeElement.blur());
+    await page.click("#canvas");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+    await page.click("#fullscreen");
+    const fullscreenId = () => page.evaluate(() => document.fullscreenElement?.id);
+    await until("full screen", async () => (await fullscreenId()) === "canvas");
+    assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+    await page.evaluate(() => document.exitFullscreen());
+    await until("full screen left", async () => (await fullscreenId()) === undefined);
+
+    await page.keyboard.press("Escape");
+    await until("the exit code", () => seen.console.includes("vorngame: exit code 0"));
+    const ended = await page.evaluate(() => ({
+        canvasShown: document.getElementById("canvas").checkVisibility(),
+        line: document.getElementById("ended").checkVisibility()
+            ? document.getElementById("ended").textContent : "",
+    }));
+    assert.equal(ended.canvasShown, false, "the canvas is gone");
+    assert.match(ended.line, /game has ended.*[Rr]eloading the page starts a new one/);
+    assert.deepEqual(seen.boxes, []);
+    await page.close();
+});
+
+test("a build without score.raw plays, with a blank score label and one warning", async () => {
+    const { page, seen } = await open("noscore");
+    const first = await until("the first frame", async () => {
+        const image = await frame(page);
+        return wellDrawn(image) ? image : null;
+    });
+    expectWellAndPiece(first);
+    assert.equal(litPixels(first, 400, 100, 64, 32), 0, "no score label");
+    assert.ok(litPixels(first, 400, 140, 64, 32) > 20, "the level label is there");
+    const warnings = seen.console.filter((line) => line.includes(".raw"));
+    assert.deepEqual(warnings, ['vorngame: image file "score.raw" cannot be opened: ' +
+        "No such file or directory; its missing pixels are left blank"]);
+    await page.close();
+});
+
+test("a browser without WebGL is told so in the shell's words, and the run ends", async () => {
+    const withoutWebGL = () => {
+        const original = HTMLCanvasElement.prototype.getContext;
+        HTMLCanvasElement.prototype.getContext = function (kind, ...rest) {
+            return String(kind).includes("webgl") ? null : original.call(this, kind, ...rest);
+        };
+    };
+    const { page, seen } = await open("full", withoutWebGL);
+    await until("the run ends", () => seen.console.some((line) => line.includes("exit code")));
+    assert.deepEqual(seen.boxes, ["ERROR\n\nCan't Create A GL Rendering Context."]);
+    assert.ok(seen.console.includes(
+        "vorngame: ERROR: Can't Create A GL Rendering Context. (the browser offers no WebGL)"));
+    assert.ok(seen.console.includes("vorngame: exit code 1"));
+    await page.close();
+});

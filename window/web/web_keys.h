@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "window/platform_types.h"
+
+// A key event as the page reports it. The DOM's keyCode already is the Windows virtual-key
+// code for Escape, Space and the arrows, the keys the game reads.
+struct DomKeyEvent {
+    std::uint32_t keyCode = 0;
+    bool down = false;
+    bool repeat = false;
+    bool alt = false;
+    bool ctrl = false;
+};
+
+// Turns the page's key events into the messages Windows would send for them: repeats as
+// key-downs marked as already down, Alt combinations and F10 as system keys (which raise no
+// KeyUp). Escape belongs to the browser while the canvas is full screen: the release that
+// comes during full screen, or that follows leaving it without a new press of Escape, only
+// took the page out of full screen and does not reach the game.
+class WebKeyTranslator {
+  public:
+    std::optional<WindowMessage> messageFor(const DomKeyEvent& key, WindowHandle window,
+                                            std::uint32_t time);
+    void fullscreenChanged(bool fullscreen);
+
+  private:
+    bool takenByBrowser(const DomKeyEvent& key);
+
+    bool fullscreen_ = false;
+    bool escapeOwedToBrowser_ = false;
+};
+
+// Whether the page must not act on the key itself while the canvas has the focus: the game's
+// keys would otherwise scroll the page or press the button beside the canvas.
+bool keyStaysWithGame(const DomKeyEvent& key);

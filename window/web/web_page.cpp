@@ -1,0 +1,121 @@
+// The web platform's calls into the page, in JavaScript (Emscripten's EM_JS).
+// Supports: the canvas (size, visibility, focus, cursor), the title, the screen wake lock, the
+// browser's boxes, the next animation frame and the clock.
+// Limits: the wake lock needs a secure page (https, or 127.0.0.1) and is skipped elsewhere.
+// Needs: Module.canvas set by the page; -sASYNCIFY for the wait for the next frame.
+#include "window/web/web_page.h"
+
+#include <emscripten.h>
+
+// clang-format off
+EM_JS(int, vorn_has_canvas, (), {
+    return Module.canvas ? 1 : 0;
+});
+
+EM_JS(void, vorn_size_canvas, (int width, int height), {
+    Module.canvas.width = width;
+    Module.canvas.height = height;
+});
+
+EM_JS(void, vorn_show_canvas, (int shown), {
+    Module.canvas.style.visibility = shown ? "visible" : "hidden";
+});
+
+EM_JS(int, vorn_focus_canvas, (), {
+    const had = document.activeElement === Module.canvas;
+    Module.canvas.focus();
+    return had ? 1 : 0;
+});
+
+EM_JS(void, vorn_show_cursor, (int shown), {
+    Module.canvas.style.cursor = shown ? "" : "none";
+});
+
+EM_JS(void, vorn_set_title, (const char* title), {
+    document.title = UTF8ToString(title);
+});
+
+// A lock lapses while the tab is hidden, so it is asked for again when the tab comes back.
+EM_JS(void, vorn_keep_screen_on, (int on), {
+    const keep = Module.vornScreenKeeper || (Module.vornScreenKeeper = {
+        wanted: false, lock: null,
+        ask() {
+            if (!this.wanted || this.lock || !navigator.wakeLock || document.hidden) return;
+            navigator.wakeLock.request("screen").then(
+                (lock) => { this.lock = lock; lock.onrelease = () => { this.lock = null; }; },
+                () => {});
+        },
+        init() {
+            document.addEventListener("visibilitychange", () => this.ask());
+            return this;
+        },
+    }.init());
+    keep.wanted = !!on;
+    if (keep.wanted) keep.ask();
+    else if (keep.lock) keep.lock.release();
+});
+
+EM_JS(void, vorn_alert, (const char* text), {
+    alert(UTF8ToString(text));
+});
+
+EM_JS(int, vorn_confirm, (const char* text), {
+    return confirm(UTF8ToString(text)) ? 1 : 0;
+});
+
+EM_ASYNC_JS(void, vorn_wait_for_next_frame, (), {
+    await new Promise((resolve) => requestAnimationFrame(resolve));
+});
+
+EM_JS(unsigned, vorn_milliseconds, (), {
+    return Math.floor(performance.timeOrigin + performance.now()) >>> 0;
+});
+// clang-format on
+
+namespace WebPage {
+
+bool hasCanvas() {
+    return vorn_has_canvas() != 0;
+}
+
+void sizeCanvas(std::int32_t width, std::int32_t height) {
+    vorn_size_canvas(width, height);
+}
+
+void showCanvas(bool shown) {
+    vorn_show_canvas(shown ? 1 : 0);
+}
+
+bool focusCanvas() {
+    return vorn_focus_canvas() != 0;
+}
+
+void showCursorOverCanvas(bool shown) {
+    vorn_show_cursor(shown ? 1 : 0);
+}
+
+void setTitle(const char* title) {
+    vorn_set_title(title);
+}
+
+void keepScreenOn(bool on) {
+    vorn_keep_screen_on(on ? 1 : 0);
+}
+
+void alertBox(const char* text) {
+    vorn_alert(text);
+}
+
+bool confirmBox(const char* text) {
+    return vorn_confirm(text) != 0;
+}
+
+void waitForNextFrame() {
+    vorn_wait_for_next_frame();
+}
+
+std::uint32_t milliseconds() {
+    return vorn_milliseconds();
+}
+
+}  // namespace WebPage
