@@ -1,8 +1,9 @@
 # The hardening Debian gives its own programs (dpkg-buildflags with hardening=+all): a stack
 # protector, fortified C library calls, a position-independent executable and full RELRO with
 # immediate binding. For ELF programs only; the MinGW linker already marks the Windows program
-# for address-space randomisation and no-execute data.
-if(WIN32 OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+# for address-space randomisation and no-execute data, and WebAssembly has neither a stack
+# protector's guard nor relocations to protect.
+if(WIN32 OR EMSCRIPTEN OR NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     return()
 endif()
 
