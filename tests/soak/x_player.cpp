@@ -36,9 +36,17 @@ Window findBelow(Display* display, Window parent, const std::string& name, int d
     return found;
 }
 
+// Windows come and go under the player (the question box goes as soon as it is answered), so a
+// request about one that has just gone is answered with an error; that only means "not there".
+int ignoreError(Display*, XErrorEvent*) {
+    return 0;
+}
+
 }  // namespace
 
-XPlayer::XPlayer(const std::string& display) : display_(XOpenDisplay(display.c_str())) {}
+XPlayer::XPlayer(const std::string& display) : display_(XOpenDisplay(display.c_str())) {
+    XSetErrorHandler(ignoreError);
+}
 
 XPlayer::~XPlayer() {
     if (display_ != nullptr)
