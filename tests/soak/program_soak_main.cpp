@@ -10,7 +10,6 @@
 //                          [--patience F] -- COMMAND [ARGS...]
 // COMMAND is started in DIR (the program, or valgrind or wine with the program after it).
 #include <X11/keysym.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,6 +27,7 @@
 #include <vector>
 
 #include "tests/soak/process_watch.h"
+#include "tests/soak/random_player.h"
 #include "tests/soak/x_player.h"
 #include "tests/support/child_process.h"
 #include "tests/support/virtual_display.h"
@@ -87,46 +87,24 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The program as started, and its end once it has come.
-class Program {
-  public:
-    Program(const Options& options, const std::string& display, const std::string& errLog)
-        : pid_(startCommand(options.command, {options.runDir, {{"DISPLAY", display}}}, "",
-                            errLog)) {}
-    bool running() {
-        if (ended_)
-            return false;
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
-            ended_ = true;
-            exitCode_ = WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
-        }
-        return !ended_;
-    }
-    bool endsWithin(double seconds) {
-        const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
-        while (running() && Clock::now() < deadline)
-            sleepMs(50);
-        return !running();
-    }
-    pid_t pid() const { return pid_; }
-    int exitCode() const { return exitCode_; }
-    // The game first: killed alone, the display guardian would leave it running.
-    void kill() {
-        if (running()) {
-            const pid_t game = ProcessWatch::gameProcessOf(pid_);
-            if (game != pid_)
-                ::kill(game, SIGKILL);
-            ::kill(pid_, SIGKILL);
-            endsWithin(10);
-        }
-    }
+bool running(ChildProcess& program) {
+    return !program.endsWithin(std::chrono::milliseconds(0));
+}
 
-  private:
-    pid_t pid_;
-    bool ended_ = false;
-    int exitCode_ = -1;
-};
+bool endsWithin(ChildProcess& program, double seconds) {
+    return program.endsWithin(std::chrono::milliseconds(static_cast<long>(seconds * 1000)));
+}
+
+// The game first: killed alone, the display guardian would leave it running.
+void killProgram(ChildProcess& program) {
+    if (!running(program))
+        return;
+    const pid_t game = ProcessWatch::gameProcessOf(program.pid());
+    if (game != program.pid())
+        kill(game, SIGKILL);
+    program.kill();
+    program.wait();
+}
 
 // The well's bottom-left cell has a grey band on its top edge while it is empty, as at start.
 constexpr int kBandX = 51;
@@ -156,118 +134,13 @@ struct Checks {
     }
 };
 
-// The random player. Every key it presses it also lets go before an action ends, except
-// across a focus move, where letting go elsewhere is the point.
-class Player {
-  public:
-    Player(XPlayer& x, unsigned seed, Window game, Window elsewhere, int gameX, int gameY)
-        : x_(x), random_(seed), game_(game), elsewhere_(elsewhere), gameX_(gameX), gameY_(gameY) {}
-
-    // About sixty key events a second on an idle machine, as a fast player with a restless
-    // hand would give.
-    void act() {
-        const int roll = pick(0, 99);
-        if (roll < 50)
-            tap(gameKey());
-        else if (roll < 62)
-            tap(otherKey());
-        else if (roll < 67)
-            hold(pick(0, 1) == 0 ? gameKey() : otherKey(), pick(300, 1200));
-        else if (roll < 72)
-            overlap();
-        else if (roll < 84)
-            burst(pick(10, 40));
-        else if (roll < 86)
-            sleepMs(pick(200, 2000));
-        else if (roll < 90 && elsewhere_ != 0)
-            awayAndBack();
-        else
-            tap(gameKey());
-    }
-
-  private:
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-
-    KeySym gameKey() {
-        static constexpr KeySym kKeys[] = {XK_Left, XK_Right, XK_Up, XK_Down, XK_space};
-        return kKeys[pick(0, 4)];
-    }
-    // Never Escape or F4 (Alt+F4 closes the window under Wine), never Alt.
-    KeySym otherKey() {
-        static constexpr KeySym kKeys[] = {
-            XK_a,        XK_q,        XK_z,     XK_5,       XK_Return,    XK_Tab,      XK_BackSpace,
-            XK_F1,       XK_F10,      XK_F12,   XK_Shift_L, XK_Control_L, XK_KP_Left,  XK_KP_Up,
-            XK_KP_Begin, XK_Num_Lock, XK_comma, XK_Home,    XK_Delete,    XK_Caps_Lock};
-        return kKeys[pick(0, static_cast<int>(std::size(kKeys)) - 1)];
-    }
-
-    void tap(KeySym key) {
-        x_.press(key);
-        sleepMs(pick(8, 40));
-        x_.release(key);
-        sleepMs(pick(0, 20));
-    }
-    void hold(KeySym key, int ms) {
-        x_.press(key);
-        sleepMs(ms);
-        x_.release(key);
-    }
-    void overlap() {
-        const KeySym first = gameKey();
-        const KeySym second = gameKey();
-        x_.press(first);
-        sleepMs(pick(20, 400));
-        x_.press(second);
-        sleepMs(pick(20, 400));
-        x_.release(first);
-        sleepMs(pick(0, 200));
-        x_.release(second);
-    }
-    void burst(int taps) {
-        for (int i = 0; i < taps; ++i) {
-            const KeySym key = gameKey();
-            x_.press(key);
-            x_.release(key);
-        }
-    }
-    void focusGame() {
-        x_.pointerTo(gameX_ + 400, gameY_ + 300);
-        x_.focus(game_);
-    }
-    // Away with a key held (Escape among them: let go elsewhere it must do nothing), a few taps
-    // there, then back with a game key pressed elsewhere and let go over the game.
-    void awayAndBack() {
-        const KeySym held = pick(0, 2) == 0 ? XK_Escape : gameKey();
-        x_.press(held);
-        sleepMs(pick(50, 300));
-        x_.pointerTo(900, 700);
-        x_.focus(elsewhere_);
-        sleepMs(pick(50, 300));
-        x_.release(held);
-        for (int i = pick(0, 5); i > 0; --i)
-            tap(gameKey());
-        const KeySym carried = gameKey();
-        x_.press(carried);
-        focusGame();
-        sleepMs(pick(20, 200));
-        x_.release(carried);
-    }
-
-    XPlayer& x_;
-    std::mt19937 random_;
-    Window game_;
-    Window elsewhere_;
-    int gameX_;
-    int gameY_;
-};
-
 // Waits until `ready` answers true; false if the program ended or time ran out first.
-bool waitFor(Program& program, double seconds, const std::function<bool()>& ready) {
+bool waitFor(ChildProcess& program, double seconds, const std::function<bool()>& ready) {
     const auto deadline = Clock::now() + std::chrono::duration<double>(seconds);
     while (Clock::now() < deadline) {
         if (ready())
             return true;
-        if (!program.running())
+        if (!running(program))
             return false;
         sleepMs(100);
     }
@@ -306,8 +179,8 @@ void lookAtScreen(XPlayer& x, Window game, Samples& samples) {
 }
 
 // How the program ended, what it said, and how to give it the same input again.
-void printEnd(const Program& program, const std::string& errLog, unsigned seed) {
-    const int code = program.exitCode();
+void printEnd(ChildProcess& program, const std::string& errLog, unsigned seed) {
+    const int code = program.wait();
     if (code > 128)
         std::printf("# the program ended by signal %d (%s)\n", code - 128, strsignal(code - 128));
     else
@@ -333,7 +206,7 @@ void printFigures(const Options& options, const XPlayer& x, const Samples& s) {
 }
 
 // Answers the question a 1024x768 screen brings with Return (Yes), when it comes.
-void answerYes(XPlayer& x, Program& program, double patience) {
+void answerYes(XPlayer& x, ChildProcess& program, double patience) {
     Window question = 0;
     int qx = 0, qy = 0, qw = 0, qh = 0;
     if (waitFor(program, 60 * patience,
@@ -349,7 +222,7 @@ void answerYes(XPlayer& x, Program& program, double patience) {
 
 // The game's window once it shows the first frame, with the top-left corner of its drawing
 // area; 0 if it never does.
-Window waitForTheGame(XPlayer& x, Program& program, double patience, int& gx, int& gy) {
+Window waitForTheGame(XPlayer& x, ChildProcess& program, double patience, int& gx, int& gy) {
     Window game = 0;
     int width = 0;
     int height = 0;
@@ -362,7 +235,8 @@ Window waitForTheGame(XPlayer& x, Program& program, double patience, int& gx, in
 }
 
 // Plays until the time is up or the program has ended, watching it meanwhile.
-Samples play(const Options& options, XPlayer& x, Program& program, Window game, int gx, int gy) {
+Samples play(const Options& options, XPlayer& x, ChildProcess& program, Window game, int gx,
+             int gy) {
     const Window elsewhere = options.fullScreen ? 0 : x.makeOtherWindow(850, 650, 150, 100);
     x.pointerTo(gx + 400, gy + 300);
     x.focus(game);
@@ -373,10 +247,10 @@ Samples play(const Options& options, XPlayer& x, Program& program, Window game, 
     samples.startKb = ProcessWatch::residentKb(gamePid);
     samples.startFds = ProcessWatch::openDescriptors(gamePid);
     samples.baselineAt = std::min(60.0, options.seconds / 2.0);
-    Player player(x, options.seed, game, elsewhere, gx, gy);
+    RandomPlayer player(x, options.seed, game, elsewhere, gx, gy);
     const auto start = Clock::now();
     double nextLook = 10;
-    while (program.running() && secondsSince(start) < options.seconds) {
+    while (running(program) && secondsSince(start) < options.seconds) {
         player.act();
         const double now = secondsSince(start);
         if (samples.baselineKb < 0 && now >= samples.baselineAt)
@@ -394,8 +268,8 @@ Samples play(const Options& options, XPlayer& x, Program& program, Window game, 
 }
 
 // The checks of a program that lived to the end of the soak, Escape last.
-void checkTheEnd(Checks& checks, XPlayer& x, Program& program, const Samples& samples, Window game,
-                 int gx, int gy, double patience) {
+void checkTheEnd(Checks& checks, XPlayer& x, ChildProcess& program, const Samples& samples,
+                 Window game, int gx, int gy, double patience) {
     const bool steady = samples.baselineKb > 0 && samples.endKb <= samples.baselineKb * 105 / 100;
     checks.report(steady, "resident memory at the end within 5 % of the memory after " +
                               std::to_string(static_cast<int>(samples.baselineAt)) + " s");
@@ -407,11 +281,11 @@ void checkTheEnd(Checks& checks, XPlayer& x, Program& program, const Samples& sa
     x.press(XK_Escape);
     sleepMs(40);
     x.release(XK_Escape);
-    const bool ended = program.endsWithin(60 * patience);
+    const bool ended = endsWithin(program, 60 * patience);
     if (!ended)
-        program.kill();
-    checks.report(ended && program.exitCode() == 0,
-                  "Escape ended it with exit code " + std::to_string(program.exitCode()));
+        killProgram(program);
+    checks.report(ended && program.wait() == 0,
+                  "Escape ended it with exit code " + std::to_string(program.wait()));
 }
 
 }  // namespace
@@ -438,7 +312,7 @@ int main(int argc, char** argv) {
     const std::string errLog = (std::filesystem::temp_directory_path() /
                                 ("program-soak." + std::to_string(getpid()) + ".err"))
                                    .string();
-    Program program(options, display.name(), errLog);
+    ChildProcess program(options.command, {options.runDir, {{"DISPLAY", display.name()}}}, errLog);
     Checks checks;
     if (!options.fullScreen)
         answerYes(x, program, options.patience);
@@ -448,7 +322,7 @@ int main(int argc, char** argv) {
     checks.report(game != 0, "the game window is shown and drawn");
     if (game != 0) {
         const Samples samples = play(options, x, program, game, gx, gy);
-        const bool lived = program.running();
+        const bool lived = running(program);
         checks.report(lived,
                       "the program ran " + std::to_string(static_cast<int>(samples.played)) + " s");
         checks.report(samples.undrawn == 0 && samples.stillFrames == 0,
@@ -460,7 +334,7 @@ int main(int argc, char** argv) {
             checkTheEnd(checks, x, program, samples, game, gx, gy, options.patience);
         printFigures(options, x, samples);
     }
-    program.kill();
+    killProgram(program);
     if (checks.failed != 0)
         printEnd(program, errLog, options.seed);
     std::remove(errLog.c_str());

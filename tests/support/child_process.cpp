@@ -140,7 +140,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const CommandOp
 
 ChildProcess::~ChildProcess() {
     if (pid_ > 0) {
-        kill(pid_, SIGTERM);
+        ::kill(pid_, SIGTERM);
         waitForExit(pid_);
     }
 }
@@ -174,5 +174,10 @@ bool ChildProcess::endsWithin(std::chrono::milliseconds limit) {
 
 void ChildProcess::terminate() {
     if (pid_ > 0)
-        kill(pid_, SIGTERM);
+        ::kill(pid_, SIGTERM);
+}
+
+void ChildProcess::kill() {
+    if (pid_ > 0)
+        ::kill(pid_, SIGKILL);
 }

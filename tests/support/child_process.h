@@ -48,6 +48,10 @@ class ChildProcess {
     bool endsWithin(std::chrono::milliseconds limit);
     // Asks it to end (SIGTERM).
     void terminate();
+    // Ends it at once (SIGKILL).
+    void kill();
+    // Its process id while it runs (until an end has been seen), else -1.
+    pid_t pid() const { return pid_; }
 
   private:
     pid_t pid_;
