@@ -5,8 +5,8 @@
 #include "window/sdl/sdl_platform.h"
 
 int main() {
-    return runUnderDisplayGuardian([] {
-        SdlPlatform platform;
+    return runUnderDisplayGuardian([](LayoutGate& layout) {
+        SdlPlatform platform([&layout] { layout.wait(); });
         return runGame(platform, nullptr);
     });
 }

@@ -115,30 +115,54 @@ void printFrameCosts(const FrameTiming& timing) {
     std::printf("  c/b = %.3f   c/a = %.1f   (b/a = %.1f)\n", c / b, c / a, b / a);
 }
 
+// The programs take turns, run by run, so that a change in the machine's load meets both alike.
 void printStartup(const Options& options) {
-    std::printf("\ntime from start to first presented frame, ms (median of %d runs):\n",
-                options.startupRuns);
+    std::printf(
+        "\ntime from start to first presented frame, ms (median of %d runs, the two "
+        "programs in turn):\n",
+        options.startupRuns);
     const std::string probe = VORN_FIRST_FRAME_PROBE;
-    const struct {
+    struct Program {
         const char* name;
-        std::string program;
-    } programs[] = {{"bare SDL GL window", VORN_BARE_WINDOW}, {"vorngame", options.vorngame}};
-    for (const auto& p : programs) {
-        if (access(p.program.c_str(), X_OK) != 0) {
-            std::printf("  %-20s not measured: %s is not built\n", p.name, p.program.c_str());
-            continue;
-        }
+        StartupTiming timing;
+        std::vector<double> runs;
         std::vector<std::string> failures;
-        const StartupTiming timing{p.program, options.runDir, probe};
-        const std::vector<double> runs = timing.measure(options.startupRuns, failures);
-        if (runs.empty()) {
+    };
+    std::vector<Program> programs = {
+        {"bare SDL GL window", {VORN_BARE_WINDOW, options.runDir, probe}, {}, {}},
+        {"vorngame", {options.vorngame, options.runDir, probe}, {}, {}}};
+    for (const Program& p : programs) {
+        if (access(p.timing.program.c_str(), X_OK) != 0) {
+            std::printf("  %s is not built: nothing measured\n", p.timing.program.c_str());
+            return;
+        }
+    }
+    for (int i = 0; i < options.startupRuns; ++i) {
+        for (Program& p : programs) {
+            double millis = 0.0;
+            std::string failure;
+            if (p.timing.once(millis, failure))
+                p.runs.push_back(millis);
+            else
+                p.failures.push_back(failure);
+        }
+    }
+    for (const Program& p : programs) {
+        if (p.runs.empty()) {
             std::printf("  %-20s no run presented a frame: %s\n", p.name,
-                        failures.empty() ? "?" : failures[0].c_str());
+                        p.failures.empty() ? "?" : p.failures[0].c_str());
             continue;
         }
-        std::printf("  %-20s %8.1f  (%zu runs, %.1f .. %.1f)\n", p.name, FrameTiming::median(runs),
-                    runs.size(), FrameTiming::percentile(runs, 0.0),
-                    FrameTiming::percentile(runs, 1.0));
+        if (!p.failures.empty())
+            std::printf("  %-20s %zu runs failed, the first: %s\n", p.name, p.failures.size(),
+                        p.failures[0].c_str());
+        std::printf("  %-20s %8.1f  (%zu runs, %.1f .. %.1f)\n", p.name,
+                    FrameTiming::median(p.runs), p.runs.size(),
+                    FrameTiming::percentile(p.runs, 0.0), FrameTiming::percentile(p.runs, 1.0));
+    }
+    if (!programs[0].runs.empty() && !programs[1].runs.empty()) {
+        std::printf("  vorngame / bare window = %.2f\n",
+                    FrameTiming::median(programs[1].runs) / FrameTiming::median(programs[0].runs));
     }
 }
 

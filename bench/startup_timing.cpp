@@ -36,19 +36,6 @@ int waitWithDeadline(pid_t child, int seconds) {
 
 }  // namespace
 
-std::vector<double> StartupTiming::measure(int runs, std::vector<std::string>& failures) const {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        double millis = 0.0;
-        std::string failure;
-        if (once(millis, failure))
-            times.push_back(millis);
-        else
-            failures.push_back(failure);
-    }
-    return times;
-}
-
 bool StartupTiming::once(double& millis, std::string& failure) const {
     char stampPath[] = "/tmp/vorn-first-frame-XXXXXX";
     const int fd = mkstemp(stampPath);

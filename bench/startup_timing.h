@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 // Times a program from its start (just before fork) to its first presented frame, read by the
 // first-frame probe library preloaded into it. Each run is a fresh process in `workDir`.
@@ -10,10 +9,6 @@ struct StartupTiming {
     std::string workDir;
     std::string probeLibrary;
 
-    // Milliseconds of each run that presented a frame; a run that did not within 30 s is left
-    // out and described in `failures`.
-    std::vector<double> measure(int runs, std::vector<std::string>& failures) const;
-
-  private:
+    // One run: false, with `failure` saying why, when no frame was presented within 30 s.
     bool once(double& millis, std::string& failure) const;
 };

@@ -38,8 +38,10 @@ function(vorn_web_page program folder)
         OUTPUT ${folder}/vorngame.data ${loader}
         COMMAND ${VORN_PYTHON} ${VORN_FILE_PACKAGER} vorngame.data --no-node
                 --js-output=.images.js --preload ${preloads}
+        COMMAND ${CMAKE_COMMAND} -DLOADER=${loader} -DDATA=${folder}/vorngame.data
+                -P ${PROJECT_SOURCE_DIR}/cmake/VornPackageId.cmake
         WORKING_DIRECTORY ${folder}
-        DEPENDS ${images}
+        DEPENDS ${images} ${PROJECT_SOURCE_DIR}/cmake/VornPackageId.cmake
         COMMENT "Packing the read-out images into ${folder}/vorngame.data"
         VERBATIM)
 
@@ -66,10 +68,9 @@ endfunction()
 
 # vorn_web_zip(<page folder>): the target vorn_web_zip makes vorngame-<version>-web.zip in the
 # build tree, one folder holding the page as any static web server can serve it, and the
-# licence when the source tree has one.
+# licence when the source tree has one; the same commit gives the same bytes (VornWebZip.cmake).
 function(vorn_web_zip folder)
     set(name vorngame-${PROJECT_VERSION}-web)
-    set(staging ${PROJECT_BINARY_DIR}/web-zip)
     set(files ${folder}/index.html ${folder}/vorngame.js ${folder}/vorngame.wasm
               ${folder}/vorngame.data)
     if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -77,16 +78,13 @@ function(vorn_web_zip folder)
     endif()
     get_filename_component(folder_name ${folder} NAME)
     string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
-    file(MAKE_DIRECTORY ${staging})
+    find_package(Git QUIET)
     add_custom_command(
         OUTPUT ${PROJECT_BINARY_DIR}/${name}.zip
-        COMMAND ${CMAKE_COMMAND} -E rm -rf ${staging}/${name}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${staging}/${name}
-        COMMAND ${CMAKE_COMMAND} -E copy ${files} ${staging}/${name}
-        COMMAND ${CMAKE_COMMAND} -E tar cf ${PROJECT_BINARY_DIR}/${name}.zip --format=zip
-                ${name}
-        WORKING_DIRECTORY ${staging}
-        DEPENDS ${files} ${page_target}
+        COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} -DGIT=${GIT_EXECUTABLE}
+                -DOUT=${PROJECT_BINARY_DIR}/${name}.zip -DNAME=${name} "-DFILES=${files}"
+                -P ${PROJECT_SOURCE_DIR}/cmake/VornWebZip.cmake
+        DEPENDS ${files} ${page_target} ${PROJECT_SOURCE_DIR}/cmake/VornWebZip.cmake
         COMMENT "Zipping the page into ${name}.zip"
         VERBATIM)
     add_custom_target(vorn_web_zip DEPENDS ${PROJECT_BINARY_DIR}/${name}.zip)

@@ -1,30 +1,10 @@
 # Read by cpack once for each kind of package, before it builds that package.
 
 # Packages made from the same commit are the same to the byte: every time stamp in them is the
-# commit's time. A SOURCE_DATE_EPOCH already set (as a distribution's build sets it) wins; a
-# tree without git takes the date of the newest changelog entry.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    set(vorn_epoch "")
-    if(CPACK_VORN_GIT)
-        execute_process(COMMAND "${CPACK_VORN_GIT}" -C "${CPACK_VORN_SOURCE_DIR}" log -1
-                                --format=%ct
-                        OUTPUT_VARIABLE vorn_epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    endif()
-    if(NOT vorn_epoch MATCHES "^[0-9]+$")
-        file(STRINGS "${CPACK_VORN_SOURCE_DIR}/packaging/linux/changelog" vorn_signature
-             REGEX "^ -- .*>  " LIMIT_COUNT 1)
-        string(REGEX REPLACE "^ -- .*>  " "" vorn_date "${vorn_signature}")
-        execute_process(COMMAND date -d "${vorn_date}" +%s OUTPUT_VARIABLE vorn_epoch
-                        OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-        message(STATUS "vorngame: no git history here; package time stamps are those of the "
-                       "newest changelog entry (${vorn_date})")
-    endif()
-    if(NOT vorn_epoch MATCHES "^[0-9]+$")
-        message(FATAL_ERROR "vorngame: no time for the package's time stamps: neither git nor "
-                            "packaging/linux/changelog gives one; set SOURCE_DATE_EPOCH")
-    endif()
-    set(ENV{SOURCE_DATE_EPOCH} "${vorn_epoch}")
-endif()
+# commit's time (normalise-staging.cmake sets them).
+include("${CPACK_VORN_SOURCE_DIR}/cmake/VornSourceDateEpoch.cmake")
+vorn_source_date_epoch(vorn_epoch "${CPACK_VORN_SOURCE_DIR}" "${CPACK_VORN_GIT}")
+set(ENV{SOURCE_DATE_EPOCH} "${vorn_epoch}")
 
 # The installer has a name of its own, and lists its files itself; the zip is written again in
 # a fixed order.

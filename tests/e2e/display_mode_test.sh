@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A real display-mode switch, on Xorg's dummy driver (a 1024x768 desktop that also offers
 # 800x600): the game plays full screen at 800x600, and the desktop's 1024x768 is back however
-# the game process ends: Escape, SIGTERM, a crash (SIGSEGV), an abort (SIGABRT) or SIGKILL.
+# the game process ends: Escape, SIGTERM, a crash (SIGSEGV), an abort (SIGABRT) or SIGKILL; and
+# when the process that was started (the guardian) is killed, the game ends with it.
 # Xorg needs root: elsewhere the test is skipped.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/../support/xorg_dummy.sh"
@@ -55,3 +56,17 @@ for ending in SEGV:139 ABRT:134 KILL:137; do
     grep -q "^vorngame: the game ended by signal .*; the display mode was put back$" \
         "$work/game.err" || fail "no line on stderr saying how the game ended: $(cat "$work/game.err")"
 done
+
+# Killing what the user started (a task manager's kill, the out-of-memory killer) takes the game
+# down with it, by the game's own clean end.
+play_full_screen
+game=$(game_process)
+kill -KILL "$game_pid"
+wait "$game_pid" 2>/dev/null || true
+gone_by=$((SECONDS + 2))
+# A zombie waiting for its new parent to reap it has ended too.
+until [ ! -e "/proc/$game" ] || [ "$(awk '{ print $3 }' "/proc/$game/stat" 2>/dev/null)" = Z ]; do
+    [ $SECONDS -le $gone_by ] || fail "the game (pid $game) still runs 2 s after its guardian was killed"
+    sleep 0.1
+done
+desktop_is_back "SIGKILL to the started process"

@@ -1,6 +1,9 @@
 #include "window/sdl/display_guardian.h"
 
+#include <X11/Xlib.h>
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -70,6 +73,8 @@ std::string whatBecameOfTheMode(ScreenLayout::PutBack putBack, const std::string
             return "the display mode was put back";
         case ScreenLayout::PutBack::AlreadyThere:
             return "the display mode had not changed";
+        case ScreenLayout::PutBack::NotWatched:
+            return "the display mode was not watched (" + why + ")";
         default:
             return "the display mode could not be put back (" + why + ")";
     }
@@ -94,30 +99,90 @@ int reportEnd(int status, ScreenLayout::PutBack putBack, const std::string& why)
     return 1;
 }
 
+// The child's first steps: it ends with its guardian, also one already gone by now.
+void followTheGuardian(pid_t guardian) {
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != guardian)
+        raise(SIGTERM);
+}
+
+// An X server with no client left resets itself, and refuses connections while it does: on a
+// bare server, the guardian's last request closing its connection could reset it just as the
+// game connects, and the game would find no display. So the guardian stays a client of the
+// server until it ends; the connection is never used again, so losing the server costs nothing
+// here.
+void stayAClientOfTheXServer() {
+    static Display* const kept = XOpenDisplay(nullptr);
+    static_cast<void>(kept);
+}
+
+// Read while the game starts; the byte written afterwards lets the game change the mode.
+std::unique_ptr<ScreenLayout> readLayoutFor(int gateWriteEnd, std::string& why) {
+    stayAClientOfTheXServer();
+    std::unique_ptr<ScreenLayout> layout = ScreenLayout::capture();
+    if (layout == nullptr)
+        why = "no X display with RandR 1.2";
+    // A game already gone has closed its end; that must not end the guardian too.
+    signal(SIGPIPE, SIG_IGN);
+    const char done = 1;
+    while (write(gateWriteEnd, &done, 1) < 0 && errno == EINTR) {
+    }
+    close(gateWriteEnd);
+    return layout;
+}
+
 }  // namespace
 
-int runUnderDisplayGuardian(const std::function<int()>& game) {
-    const std::unique_ptr<ScreenLayout> desktop = ScreenLayout::capture();
-    if (desktop == nullptr)
-        return game();
+LayoutGate::~LayoutGate() {
+    if (readEnd_ >= 0)
+        close(readEnd_);
+}
 
+// A byte, or the end of the pipe when the guardian has gone: either way the wait is over.
+void LayoutGate::wait() {
+    if (readEnd_ < 0)
+        return;
+    char done = 0;
+    while (read(readEnd_, &done, 1) < 0 && errno == EINTR) {
+    }
+    close(readEnd_);
+    readEnd_ = -1;
+}
+
+int runUnderDisplayGuardian(const std::function<int(LayoutGate&)>& game) {
+    int gate[2];
+    if (pipe2(gate, O_CLOEXEC) != 0) {
+        LayoutGate none;
+        return game(none);
+    }
     // Blocked until the passing-on is in place, so that no signal falls between the two.
     const sigset_t passed = passedOnSet();
     sigset_t previous;
     sigprocmask(SIG_BLOCK, &passed, &previous);
     std::fflush(nullptr);
+    const pid_t guardian = getpid();
     const pid_t child = fork();
     if (child <= 0) {
         sigprocmask(SIG_SETMASK, &previous, nullptr);
-        return game();
+        close(gate[1]);
+        if (child == 0)
+            followTheGuardian(guardian);
+        else
+            close(gate[0]);
+        LayoutGate layoutGate(child == 0 ? gate[0] : -1);
+        return game(layoutGate);
     }
+    close(gate[0]);
     int status = -1;
+    std::string why;
+    std::unique_ptr<ScreenLayout> desktop;
     {
         const PassingOn passingOn(child);
         sigprocmask(SIG_SETMASK, &previous, nullptr);
+        desktop = readLayoutFor(gate[1], why);
         status = waitForGame(child);
     }
-    std::string why;
-    const ScreenLayout::PutBack putBack = desktop->putBack(why);
+    const ScreenLayout::PutBack putBack =
+        desktop != nullptr ? desktop->putBack(why) : ScreenLayout::PutBack::NotWatched;
     return reportEnd(status, putBack, why);
 }

@@ -17,7 +17,8 @@ class ScreenLayout {
     // has no RandR 1.2.
     static std::unique_ptr<ScreenLayout> capture();
 
-    enum class PutBack { AlreadyThere, Done, Failed };
+    // NotWatched: no layout had been read to put back.
+    enum class PutBack { AlreadyThere, Done, Failed, NotWatched };
     // Sets the screen to this layout again where it differs; `why` says what failed.
     PutBack putBack(std::string& why) const;
 

@@ -1,5 +1,7 @@
 #include "window/sdl/sdl_platform.h"
 
+#include <utility>
+
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
@@ -38,7 +40,8 @@ bool fitsOurPixelFormat(const PixelFormatDesc& wanted) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::SdlPlatform(std::function<void()> beforeModeChange)
+    : beforeModeChange_(std::move(beforeModeChange)) {
     SDL_SetMainReady();
     // Signals are ours (see CloseSignals); the run ends on its own close message, not on
     // SDL's idea of the last window.
@@ -135,6 +138,8 @@ bool SdlPlatform::unregisterClass(const char* className, InstanceHandle) {
 // counts: the asked width and height at the asked bytes per pixel. The mode itself is set
 // when the full-screen window is shown.
 std::int32_t SdlPlatform::changeDisplayMode(const DisplayMode& mode, std::uint32_t) {
+    if (beforeModeChange_)
+        beforeModeChange_();
     SDL_DisplayMode wanted{};
     wanted.w = static_cast<int>(mode.width);
     wanted.h = static_cast<int>(mode.height);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -21,7 +22,9 @@ union SDL_Event;
 // include the releases SDL makes up when the window loses the keyboard focus.
 class SdlPlatform : public Platform {
   public:
-    SdlPlatform();
+    // beforeModeChange runs before the display mode is first asked for (the display guardian's
+    // wait for the screen's layout).
+    explicit SdlPlatform(std::function<void()> beforeModeChange = {});
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -95,6 +98,7 @@ class SdlPlatform : public Platform {
                   std::intptr_t lParam);
     MessageResult deliver(const WindowMessage& message);
 
+    std::function<void()> beforeModeChange_;
     bool videoStarted_ = false;
     bool releasesFromX11_ = false;
     std::map<std::string, WindowProcedure> classes_;

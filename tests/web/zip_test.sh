@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# The web zip is the same to the byte when the same commit is built again, in another folder and
+# later, as the other packages are; every file in it carries the commit's time.
+# Usage: zip_test.sh SOURCE_DIR WEB_TREE EMCMAKE
+set -euo pipefail
+source_dir=$1
+tree=$2
+emcmake=$3
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --build "$tree" --target vorn_web_zip >/dev/null
+first=$(echo "$tree"/vorngame-*-web.zip)
+[ -f "$first" ] || fail "no web zip in $tree"
+
+again=$(mktemp -d)
+trap 'rm -rf "$again"' EXIT
+sleep 2  # a zip records times to the even second
+"$emcmake" cmake -S "$source_dir" -B "$again/tree" -DCMAKE_BUILD_TYPE=Release \
+    -DVORN_WEB_TEST_PAGES=ON >"$again/configure.log" 2>&1 || { cat "$again/configure.log"; exit 1; }
+cmake --build "$again/tree" --target vorn_web_zip --parallel 2 >"$again/build.log" 2>&1 ||
+    { tail -30 "$again/build.log"; exit 1; }
+second=$(echo "$again"/tree/vorngame-*-web.zip)
+cmp "$first" "$second" || fail "$first and $second differ; \`diffoscope\` shows where"
+echo "web zip: the same $(stat -c %s "$first") bytes from two builds"
+
+if epoch=$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null); then
+    # zipinfo's times are the archive's own (UTC here); zip keeps them to the even second.
+    want=$(TZ=UTC date -d "@$((epoch / 2 * 2))" +%Y%m%d.%H%M%S)
+    times=$(TZ=UTC zipinfo -T "$first" | awk '$1 ~ /^-/ { print $7 }' | sort -u)
+    [ "$times" = "$want" ] || fail "time stamps $times, not the commit's $want"
+    echo "web zip: every file stamped with the commit's time"
+fi
