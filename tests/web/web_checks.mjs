@@ -1,19 +1,23 @@
-// The web build in a real browser: Debian's Chromium, headless, driven by puppeteer-core with
+// The web build in a real browser, Debian's Chromium or Firefox, driven by puppeteer-core with
 // real key events, on the page as a static server on 127.0.0.1 serves it. Screenshots of the
 // canvas are read pixel by pixel.
-//   node web_checks.mjs    with VORN_WEB_PAGE (the page's folder) and VORN_WEB_PAGE_WITHOUT_SCORE
-//                          (the same page packed without score.raw) in the environment
+//   node web_checks.mjs chromium|firefox
+//     with VORN_WEB_PAGE (the page's folder), VORN_WEB_PAGE_WITHOUT_SCORE (the same page packed
+//     without score.raw) and VORN_NODE_MODULES (where `npm ci` put puppeteer-core, in the build
+//     tree) in the environment
 import assert from "node:assert/strict";
+import { spawn } from "node:child_process";
 import fs from "node:fs";
 import http from "node:http";
+import { createRequire } from "node:module";
 import path from "node:path";
 import { after, before, test } from "node:test";
 import zlib from "node:zlib";
-import puppeteer from "puppeteer-core";
 
+const browserName = process.argv[2];
 const pageFolder = process.env.VORN_WEB_PAGE;
 const pageWithoutScore = process.env.VORN_WEB_PAGE_WITHOUT_SCORE;
-const chromium = process.env.VORN_CHROMIUM || "/usr/bin/chromium";
+const nodeModules = process.env.VORN_NODE_MODULES;
 const GREY = [63, 63, 63];
 const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
 
@@ -79,27 +83,79 @@ function decodePng(png) {
     return { width, height, at };
 }
 
+// --- The browsers ---
+
+// A private X server for a browser that needs a display; the number is the one it chose.
+async function startXvfb() {
+    const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten",
+        "tcp"], { stdio: ["ignore", "ignore", "inherit", "pipe"] });
+    // Not left behind however the checks end, short of a kill.
+    process.on("exit", () => xvfb.kill());
+    const display = await new Promise((resolve, reject) => {
+        let written = "";
+        xvfb.stdio[3].on("data", (chunk) => {
+            written += chunk;
+            if (written.includes("\n")) resolve(`:${written.trim()}`);
+        });
+        xvfb.on("error", reject);
+        xvfb.on("exit", (code) => reject(new Error(`Xvfb ended with ${code} before it started`)));
+    });
+    return { display, stop: () => xvfb.kill() };
+}
+
+const browsers = {
+    // Headless, WebGL on SwiftShader.
+    chromium: async (puppeteer) => ({
+        browser: await puppeteer.launch({
+            executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
+            headless: true,
+            args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+                "--no-first-run", "--disable-background-networking", "--disable-component-update",
+                "--disable-sync", "--disable-quic"],
+        }),
+        stop: () => {},
+    }),
+    // Over WebDriver BiDi. Without a display Firefox offers no WebGL, so it gets one of its own
+    // (WebGL on llvmpipe there).
+    firefox: async (puppeteer) => {
+        const xvfb = await startXvfb();
+        try {
+            const browser = await puppeteer.launch({
+                browser: "firefox",
+                executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr",
+                headless: false,
+                env: { ...process.env, DISPLAY: xvfb.display },
+            });
+            return { browser, stop: xvfb.stop };
+        } catch (error) {
+            xvfb.stop();
+            throw error;
+        }
+    },
+};
+
 // --- The page in the browser ---
 
 let browser;
+let stopBrowser;
 let server;
 let site;
 
 before(async () => {
-    assert.ok(pageFolder && pageWithoutScore, "VORN_WEB_PAGE and VORN_WEB_PAGE_WITHOUT_SCORE");
+    assert.ok(browserName in browsers, `a browser to check with: ${Object.keys(browsers)}`);
+    assert.ok(pageFolder && pageWithoutScore && nodeModules,
+        "VORN_WEB_PAGE, VORN_WEB_PAGE_WITHOUT_SCORE and VORN_NODE_MODULES");
+    // puppeteer-core lives in the build tree, not beside this file.
+    const puppeteer = createRequire(path.join(path.dirname(nodeModules), "package.json"))(
+        "puppeteer-core");
     server = await serve({ full: pageFolder, noscore: pageWithoutScore });
     site = `http://127.0.0.1:${server.address().port}`;
-    browser = await puppeteer.launch({
-        executablePath: chromium,
-        headless: true,
-        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-            "--no-first-run", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--disable-quic"],
-    });
+    ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
 });
 
 after(async () => {
     await browser?.close();
+    stopBrowser?.();
     server?.close();
 });
 
@@ -115,6 +171,8 @@ async function open(where, beforeLoad) {
         await box.accept();
     });
     if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
+    // A tab in the background is an inactive window to the game, which then stands still.
+    await page.bringToFront();
     await page.goto(`${site}/${where}/`);
     return { page, seen };
 }
@@ -198,7 +256,8 @@ test("the page plays: first frame, Left, a held key, Escape", async () => {
         return wellDrawn(image) ? image : null;
     });
     assert.equal(await page.title(), "VornGame");
-    assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+    assert.deepEqual(await page.evaluate(() => [document.hasFocus(), document.activeElement.id]),
+        [true, "canvas"], "the page has the keyboard focus, and the canvas has it in the page");
     const piece = expectWellAndPiece(first);
     assert.ok(litPixels(first, 400, 100, 192, 72) > 100, "the read-out is drawn");
 
