@@ -14,6 +14,8 @@ if(CPACK_GENERATOR STREQUAL "NSIS")
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
     list(APPEND CPACK_PRE_BUILD_SCRIPTS
          "${CPACK_VORN_SOURCE_DIR}/packaging/windows/nsis-file-list.cmake")
+elseif(CPACK_GENERATOR STREQUAL "DEB")
+    set(CPACK_POST_BUILD_SCRIPTS "${CPACK_VORN_SOURCE_DIR}/packaging/linux/installed-size.cmake")
 elseif(CPACK_GENERATOR STREQUAL "ZIP")
     set(CPACK_POST_BUILD_SCRIPTS "${CPACK_VORN_SOURCE_DIR}/packaging/windows/rezip.cmake")
 endif()

@@ -61,11 +61,17 @@ start_game() {
     started+=("$game_pid")
 }
 
-# The id of the top-level window with this exact name, or nothing. (awk reads to the end: an
-# early exit would fail the pipeline with SIGPIPE.)
+# The id of the top-level window with this exact name, or nothing. A window destroyed while
+# xwininfo walks the tree (SDL makes and drops windows as it starts) fails the whole walk with
+# BadWindow, so the walk is tried again.
 window_named() {
-    xwininfo -root -tree 2>/dev/null |
-        awk -v name="\"$1\": " 'index($0, name) && !found { print $1; found = 1 }'
+    local tree tries=0
+    until tree=$(xwininfo -root -tree 2>/dev/null); do
+        tries=$((tries + 1))
+        [ $tries -lt 20 ] || fail "xwininfo cannot list the windows"
+        sleep 0.05
+    done
+    awk -v name="\"$1\": " 'index($0, name) && !found { print $1; found = 1 }' <<<"$tree"
 }
 
 # "WIDTHxHEIGHT+X+Y" of a window id.

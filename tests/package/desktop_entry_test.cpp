@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/support/child_process.h"
 #include "tests/package/package_files.h"
+#include "tests/support/child_process.h"
 
 namespace fs = std::filesystem;
 

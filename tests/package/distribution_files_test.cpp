@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/child_process.h"
 #include "tests/package/package_files.h"
+#include "tests/support/child_process.h"
 
 namespace fs = std::filesystem;
 

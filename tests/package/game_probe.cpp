@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <thread>
 
-#include "tests/support/child_process.h"
 #include "tests/package/package_files.h"
+#include "tests/support/child_process.h"
 #include "tests/support/virtual_display.h"
 
 namespace fs = std::filesystem;

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/child_process.h"
 #include "tests/package/game_probe.h"
 #include "tests/package/package_files.h"
+#include "tests/support/child_process.h"
 
 namespace fs = std::filesystem;
 

@@ -10,8 +10,9 @@
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "vorn-package-XXXXXX").string();
+TempDir::TempDir(const fs::path& parent) {
+    const fs::path folder = parent.empty() ? fs::temp_directory_path() : parent;
+    std::string pattern = (folder / "vorn-package-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr)
         path_ = pattern;
 }

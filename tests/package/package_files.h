@@ -8,7 +8,8 @@
 // A fresh folder of its own under the temporary folder, removed with its contents when dropped.
 class TempDir {
   public:
-    TempDir();
+    // In the system's temporary folder, or inside `parent` when one is given.
+    explicit TempDir(const std::filesystem::path& parent = {});
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -102,13 +103,36 @@ TEST(ImageSurroundings, AFolderWithoutAnyImageStillPlaysAndDrawsTheWell) {
     EXPECT_LE(lit[3], 524);
 }
 
-// Root reads any file whatever its mode bits, so this case only means something for others.
+// Root reads any file whatever its mode bits, so as root the files are read as nobody (the
+// saved user id brings root back afterwards); the folder stays open to everyone.
+class ReadingAsNobody {
+  public:
+    ReadingAsNobody() : switched_(::geteuid() == 0 && ::seteuid(kNobody) == 0) {}
+    ~ReadingAsNobody() {
+        if (switched_ && ::seteuid(0) != 0)
+            std::abort();
+    }
+    ReadingAsNobody(const ReadingAsNobody&) = delete;
+    ReadingAsNobody& operator=(const ReadingAsNobody&) = delete;
+    bool unprivileged() const { return ::geteuid() != 0; }
+
+  private:
+    static constexpr uid_t kNobody = 65534;
+    bool switched_;
+};
+
 TEST(ImageSurroundings, AFileWithoutReadPermissionIsNamed) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "running as root, who can read a file of mode 000";
     ImageFolder images;
+    fs::permissions(images.path(), fs::perms::owner_all | fs::perms::group_read |
+                                       fs::perms::group_exec | fs::perms::others_read |
+                                       fs::perms::others_exec);
     fs::permissions(images.path() / "digit7.raw", fs::perms::none);
-    const std::string warnings = playAndDraw();
+    std::string warnings;
+    {
+        const ReadingAsNobody nobody;
+        ASSERT_TRUE(nobody.unprivileged()) << "no unprivileged user to read the files as";
+        warnings = playAndDraw();
+    }
     EXPECT_EQ(warnings,
               "vorngame: image file \"digit7.raw\" cannot be opened: Permission denied; its "
               "missing pixels are left blank\n");

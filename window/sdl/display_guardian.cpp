@@ -15,6 +15,10 @@
 
 #include "window/sdl/screen_layout.h"
 
+// Kept for the process's life (see stayAClientOfTheXServer); not static, so that the connection
+// stays reachable and is not mistaken for a leak.
+Display* guardianXConnection = nullptr;
+
 namespace {
 
 constexpr int kPassedOn[] = {SIGINT, SIGTERM, SIGHUP};
@@ -112,8 +116,8 @@ void followTheGuardian(pid_t guardian) {
 // server until it ends; the connection is never used again, so losing the server costs nothing
 // here.
 void stayAClientOfTheXServer() {
-    static Display* const kept = XOpenDisplay(nullptr);
-    static_cast<void>(kept);
+    if (guardianXConnection == nullptr)
+        guardianXConnection = XOpenDisplay(nullptr);
 }
 
 // Read while the game starts; the byte written afterwards lets the game change the mode.
