@@ -12,12 +12,12 @@ namespace {
 
 constexpr std::int32_t kColourBits = 32;
 
-// The game reads time from the platform's counter for as long as this lives, and from its
+// The game reads time from the system's counter for as long as this lives, and from its
 // default clock again afterwards.
 class TickSourceBinding {
   public:
-    explicit TickSourceBinding(Platform& platform) {
-        setTickSource([&platform] { return platform.tickCount(); });
+    explicit TickSourceBinding(WindowBackend& backend) {
+        setTickSource([&backend] { return backend.ticks(); });
     }
     ~TickSourceBinding() { setTickSource({}); }
     TickSourceBinding(const TickSourceBinding&) = delete;
@@ -26,17 +26,17 @@ class TickSourceBinding {
 
 }  // namespace
 
-int runGame(Platform& platform, InstanceHandle instance, WindowRequest request) {
-    const TickSourceBinding ticks(platform);
+int runGame(WindowBackend& backend, WindowRequest request) {
+    const TickSourceBinding ticks(backend);
     const bool fullscreen = request == WindowRequest::Fullscreen;
-    auto window = std::make_unique<GLWindow>(platform, instance, kColourBits, fullscreen);
+    auto window = std::make_unique<GLWindow>(backend, kColourBits, fullscreen);
     if (!window->create())
         return ExitCode::WindowNotOpened;
 
     // Built while the context is current. Its first piece is chosen before the seeding below,
     // so every run starts with the same shape.
     auto session = std::make_unique<GameSession>();
-    std::srand(platform.tickCount());
+    std::srand(backend.ticks());
     window->setCallback(forwardFrameEvent, session.get());
     window->run();
 
@@ -48,6 +48,6 @@ int runGame(Platform& platform, InstanceHandle instance, WindowRequest request) 
     // Windows gives a full-screen mode back by itself when the process ends; Wine and X do
     // not, so the run does it. Where the system would have, nothing changes.
     if (switchedDisplayMode)
-        platform.restoreDisplayMode();
+        backend.leaveDisplayMode();
     return ExitCode::Normal;
 }

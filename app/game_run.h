@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/platform.h"
+#include "window/window_backend.h"
 
 // Exit codes of the program.
 namespace ExitCode {
@@ -15,7 +15,6 @@ inline constexpr int WindowNotOpened = 1;
 // only stand in the way, so the web build asks for the window at once.
 enum class WindowRequest { Fullscreen, Windowed };
 
-// The whole run on one platform: opens the window, builds the game, runs the loop until the
+// The whole run on one system: opens the window, builds the game, runs the loop until the
 // quit message, and answers the exit code.
-int runGame(Platform& platform, InstanceHandle instance,
-            WindowRequest request = WindowRequest::Fullscreen);
+int runGame(WindowBackend& backend, WindowRequest request = WindowRequest::Fullscreen);

@@ -1,12 +1,12 @@
-// The program on Linux: the SDL2 platform and the run over it, in a child process that a display
+// The program on Linux: the SDL2 backend and the run over it, in a child process that a display
 // guardian outlives, so that the desktop gets its display mode back however the game ends.
 #include "app/game_run.h"
 #include "window/sdl/display_guardian.h"
-#include "window/sdl/sdl_platform.h"
+#include "window/sdl/sdl_backend.h"
 
 int main() {
     return runUnderDisplayGuardian([](LayoutGate& layout) {
-        SdlPlatform platform([&layout] { layout.wait(); });
-        return runGame(platform, nullptr);
+        SdlBackend backend([&layout] { layout.wait(); });
+        return runGame(backend);
     });
 }

@@ -1,4 +1,4 @@
-// The program in a web browser: the page's canvas through the web platform, played there as
+// The program in a web browser: the page's canvas through the web backend, played there as
 // the desktop game is played in a window.
 #include <emscripten.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "app/game_run.h"
-#include "window/web/web_platform.h"
+#include "window/web/web_backend.h"
 
 namespace {
 
@@ -19,8 +19,8 @@ void endRuntime(void* code) {
 int main() {
     int code = 0;
     {
-        WebPlatform platform;
-        code = runGame(platform, nullptr, WindowRequest::Windowed);
+        WebBackend backend;
+        code = runGame(backend, WindowRequest::Windowed);
     }
     // Once main has yielded to the browser, returning from it no longer ends Emscripten's
     // runtime, and exit called from inside it escapes to the page as an uncaught error. From a

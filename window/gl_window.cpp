@@ -1,26 +1,13 @@
 #include "window/gl_window.h"
 
-#include "window/window_registry.h"
-
-namespace {
-
-// The high word of Activate's wParam: non-zero while the window is minimised.
-bool minimisedFlag(std::uintptr_t wParam) {
-    return ((wParam >> 16) & 0xFFFF) != 0;
+GLWindow::GLWindow(WindowBackend& backend, std::int32_t colourBits, bool fullscreen)
+    : backend_(backend), colourBits_(colourBits), fullscreen_(fullscreen) {
+    backend_.setListener(this);
 }
 
-}  // namespace
-
-GLWindow::GLWindow(Platform& platform, InstanceHandle instance, std::int32_t colourBits,
-                   bool fullscreen)
-    : platform_(platform), instance_(instance), colourBits_(colourBits), fullscreen_(fullscreen) {}
-
-// The registry and pendingWindow are process-wide; leaving this object in either would let a
-// late message reach freed memory.
+// No event may reach the deleted object.
 GLWindow::~GLWindow() {
-    windowRegistry().forget(this);
-    if (pendingWindow() == this)
-        setPendingWindow(nullptr);
+    backend_.setListener(nullptr);
 }
 
 void GLWindow::setCallback(FrameCallback newCallback, void* newUserData) {
@@ -28,54 +15,31 @@ void GLWindow::setCallback(FrameCallback newCallback, void* newUserData) {
     userData_ = newUserData;
 }
 
-MessageResult GLWindow::handleMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
-                                      std::intptr_t lParam) {
-    switch (id) {
-        case MessageId::Activate:
-            return onActivate(wParam);
-        case MessageId::Size:
-            // The drawing area keeps its size and projection whatever happens to the window.
-            return 0;
-        case MessageId::Close:
-            // Only ends the loop; the platform takes the window down when the process ends.
-            platform_.postQuit(0);
-            return 0;
-        case MessageId::KeyDown:
-            return onKeyDown(wParam);
-        case MessageId::KeyUp:
-            return onKeyUp(wParam);
-        case MessageId::SysCommand:
-            return onSysCommand(window, wParam, lParam);
-        default:
-            return platform_.defaultProcessing(window, id, wParam, lParam);
+void GLWindow::onWindowEvent(const WindowEvent& event) {
+    switch (event.kind) {
+        case WindowEvent::Kind::KeyDown:
+            // Repeats of a held key only set the flag again; nothing reaches the game until the
+            // release.
+            if (event.key < kKeyCount)
+                keys_[event.key] = true;
+            break;
+        case WindowEvent::Kind::KeyUp:
+            onKeyUp(event.key);
+            break;
+        case WindowEvent::Kind::Close:
+            // Only ends the loop; the system takes the window down when the process ends.
+            backend_.requestQuit();
+            break;
+        case WindowEvent::Kind::Activate:
+            active_ = !event.minimised;
+            break;
     }
 }
 
-MessageResult GLWindow::onActivate(std::uintptr_t wParam) {
-    active_ = !minimisedFlag(wParam);
-    return 0;
-}
-
-// Repeats of a held key only set the flag again; nothing reaches the game until the release.
-MessageResult GLWindow::onKeyDown(std::uintptr_t wParam) {
-    if (wParam < kKeyCount)
-        keys_[wParam] = true;
-    return 0;
-}
-
-MessageResult GLWindow::onKeyUp(std::uintptr_t wParam) {
-    if (wParam < kKeyCount)
-        keys_[wParam] = false;
-    if (callback_ != nullptr && !callback_(KeyUp, static_cast<std::int32_t>(wParam), userData_)) {
-        platform_.postQuit(0);
-    }
-    return 0;
-}
-
-// Swallowing these two keeps the screen saver and display power-off away while the game runs.
-MessageResult GLWindow::onSysCommand(WindowHandle window, std::uintptr_t wParam,
-                                     std::intptr_t lParam) {
-    if (wParam == SystemCommand::ScreenSave || wParam == SystemCommand::MonitorPower)
-        return 0;
-    return platform_.defaultProcessing(window, MessageId::SysCommand, wParam, lParam);
+// The flag is down before the game hears of the release, also when its answer ends the run.
+void GLWindow::onKeyUp(std::uint32_t code) {
+    if (code < kKeyCount)
+        keys_[code] = false;
+    if (callback_ != nullptr && !callback_(KeyUp, static_cast<std::int32_t>(code), userData_))
+        backend_.requestQuit();
 }

@@ -3,20 +3,22 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "game/frame_event.h"
-#include "window/platform.h"
+#include "window/window_backend.h"
 
-// The program's one window: a fixed-size native window with a GL context current on the
-// program's thread, full screen unless the user accepts a window instead. It knows nothing of
-// the game; it drives whatever FrameCallback it is given.
-class GLWindow {
+// The program's one window: a fixed-size window with a GL context current on the program's
+// thread, full screen unless the user accepts a window instead. It holds the order of every
+// step of opening and closing it, the texts the user reads when one fails, and the main loop,
+// once for every system; the backend does each step on its own system. It knows nothing of the
+// game: it drives whatever FrameCallback it is given.
+class GLWindow : private WindowEventListener {
   public:
     static constexpr std::size_t kKeyCount = 256;
 
-    GLWindow(Platform& platform, InstanceHandle instance, std::int32_t colourBits, bool fullscreen);
-    // Gives back nothing of what create acquired: the platform does that when the process
-    // ends. It only makes sure no message is routed to the deleted object.
+    GLWindow(WindowBackend& backend, std::int32_t colourBits, bool fullscreen);
+    // Gives back nothing of what create acquired: the system does that when the process ends.
     virtual ~GLWindow();
     GLWindow(const GLWindow&) = delete;
     GLWindow& operator=(const GLWindow&) = delete;
@@ -29,16 +31,10 @@ class GLWindow {
     bool setupGLState();
 
     void setCallback(FrameCallback newCallback, void* newUserData);
-    // Drains messages, raises Idle and Draw, presents; returns on the quit message.
+    // Takes events, raises Idle and Draw, presents; returns once the quit request is taken.
     void run();
     void present();
-    MessageResult handleMessage(WindowHandle window, std::uint32_t id, std::uintptr_t wParam,
-                                std::intptr_t lParam);
 
-    WindowHandle nativeWindow() const { return nativeWindow_; }
-    DeviceContextHandle deviceContext() const { return deviceContext_; }
-    GLContextHandle glContext() const { return glContext_; }
-    InstanceHandle instance() const { return instance_; }
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
     std::int32_t colourBits() const { return colourBits_; }
@@ -49,32 +45,16 @@ class GLWindow {
     bool keyDown(std::size_t code) const { return code < kKeyCount && keys_[code]; }
 
   private:
-    // Steps of create; each answers false after it has reported its failure.
-    bool registerWindowClass();
-    bool enterFullscreen();
-    bool createNativeWindow();
-    bool openGLContext();
-    void showAndFocus();
-
-    // Steps of run.
-    bool drainMessages();
+    void onWindowEvent(const WindowEvent& event) override;
+    void onKeyUp(std::uint32_t code);
     void raiseFrameEvents(std::uint32_t elapsed);
 
-    // Rows of the message table.
-    MessageResult onActivate(std::uintptr_t wParam);
-    MessageResult onKeyDown(std::uintptr_t wParam);
-    MessageResult onKeyUp(std::uintptr_t wParam);
-    MessageResult onSysCommand(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam);
+    bool askForAWindow();
+    bool openFailed(OpenStep step);
+    BoxAnswer box(BoxKind kind, const char* caption, const char* text, const std::string& why);
+    bool reportFailure(BoxKind kind, const char* text);
 
-    bool reportFailure(const char* text, std::uint32_t icon);
-    bool reportFailureAfterDestroy(const char* text);
-    void reportReleaseFailure(const char* text);
-
-    Platform& platform_;
-    WindowHandle nativeWindow_ = nullptr;
-    DeviceContextHandle deviceContext_ = nullptr;
-    GLContextHandle glContext_ = nullptr;
-    InstanceHandle instance_;
+    WindowBackend& backend_;
     std::int32_t width_ = 800;
     std::int32_t height_ = 600;
     std::int32_t colourBits_;

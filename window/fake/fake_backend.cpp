@@ -1,0 +1,152 @@
+#include "window/fake/fake_backend.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* nameOf(Release what) {
+    switch (what) {
+        case Release::CurrentContext:
+            return "releaseCurrentContext";
+        case Release::Context:
+            return "releaseContext";
+        case Release::DrawingSurface:
+            return "releaseDrawingSurface";
+        case Release::Window:
+            return "releaseWindow";
+        default:
+            return "releaseRegistration";
+    }
+}
+
+bool madeWithTheContext(OpenStep step) {
+    return step != OpenStep::Done && step != OpenStep::Window;
+}
+
+}  // namespace
+
+void FakeBackend::failCall(const std::string& name, int occurrence, const std::string& why) {
+    failures_[name] = Failure{occurrence, why};
+}
+
+void FakeBackend::failOpenAt(OpenStep step, bool atWindow) {
+    openFailure_ = step;
+    failsAtWindow_ = atWindow;
+}
+
+void FakeBackend::setTicks(std::uint32_t start, std::uint32_t step) {
+    nextTick_ = start;
+    tickStep_ = step;
+}
+
+void FakeBackend::scriptTicks(const std::vector<std::uint32_t>& readings) {
+    scriptedTicks_.assign(readings.begin(), readings.end());
+}
+
+void FakeBackend::onCall(const std::string& name, std::function<void()> hook) {
+    hooks_[name] = std::move(hook);
+}
+
+void FakeBackend::deliver(const WindowEvent& event) {
+    if (listener_ != nullptr)
+        listener_->onWindowEvent(event);
+}
+
+std::size_t FakeBackend::count(const std::string& name) const {
+    return static_cast<std::size_t>(std::count(calls_.begin(), calls_.end(), name));
+}
+
+bool FakeBackend::record(const std::string& name) {
+    calls_.push_back(name);
+    const int made = ++made_[name];
+    if (const auto hook = hooks_.find(name); hook != hooks_.end())
+        hook->second();
+    const auto failure = failures_.find(name);
+    if (failure == failures_.end())
+        return true;
+    if (failure->second.occurrence != 0 && failure->second.occurrence != made)
+        return true;
+    why_ = failure->second.why;
+    return false;
+}
+
+bool FakeBackend::start() {
+    return record("start");
+}
+
+bool FakeBackend::enterDisplayMode(std::int32_t, std::int32_t, std::int32_t) {
+    return record("enterDisplayMode");
+}
+
+void FakeBackend::leaveDisplayMode() {
+    record("leaveDisplayMode");
+}
+
+void FakeBackend::showCursor(bool shown) {
+    cursorCount_ += shown ? 1 : -1;
+    record(shown ? "showCursor" : "hideCursor");
+}
+
+OpenStep FakeBackend::openWindow(const WindowSpec& spec) {
+    spec_ = spec;
+    record("openWindow");
+    if (openFailure_ == OpenStep::Window || (failsAtWindow_ && madeWithTheContext(openFailure_)))
+        return openFailure_;
+    return OpenStep::Done;
+}
+
+OpenStep FakeBackend::openContext() {
+    record("openContext");
+    return madeWithTheContext(openFailure_) ? openFailure_ : OpenStep::Done;
+}
+
+void FakeBackend::show() {
+    record("show");
+}
+
+bool FakeBackend::release(Release what) {
+    return record(nameOf(what));
+}
+
+void FakeBackend::present() {
+    record("present");
+}
+
+bool FakeBackend::pumpEvents() {
+    while (!events_.empty() && !quitRequested_) {
+        const WindowEvent event = events_.front();
+        events_.pop_front();
+        deliver(event);
+    }
+    return !quitRequested_;
+}
+
+void FakeBackend::requestQuit() {
+    record("requestQuit");
+    quitRequested_ = true;
+}
+
+BoxAnswer FakeBackend::showBox(BoxKind kind, const char* caption, const char* text) {
+    record("box");
+    boxes_.push_back(Box{kind, caption, text});
+    if (boxesFail_)
+        return BoxAnswer::Failed;
+    return kind == BoxKind::Question ? questionAnswer_ : BoxAnswer::Ok;
+}
+
+std::uint32_t FakeBackend::ticks() {
+    if (!scriptedTicks_.empty()) {
+        const std::uint32_t reading = scriptedTicks_.front();
+        scriptedTicks_.pop_front();
+        return reading;
+    }
+    const std::uint32_t reading = nextTick_;
+    nextTick_ += tickStep_;
+    return reading;
+}
+
+std::string FakeBackend::takeFailureReason() {
+    std::string why;
+    why.swap(why_);
+    return why;
+}
