@@ -1,94 +1,109 @@
-#include "window/sdl/sdl_events.h"
+// The SDL backend's events: SDL's own, the X server's key events, and the close signals, each
+// told to the window core as soon as it is taken.
+#include "window/sdl/sdl_backend.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
 
-#include "window/sdl/sdl_keys.h"
-#include "window/sdl/tick_counter.h"
+#include "window/sdl/key_codes.h"
+#include "window/sdl/sdl_signals.h"
 
 namespace {
 
-KeyFacts factsOf(const SDL_KeyboardEvent& key) {
-    const bool shift = (key.keysym.mod & KMOD_SHIFT) != 0;
-    KeyFacts facts;
-    facts.virtualKey = virtualKeyFor(key.keysym.sym, (key.keysym.mod & KMOD_NUM) != 0 && !shift);
-    facts.scanCode = static_cast<std::uint32_t>(key.keysym.scancode);
-    facts.down = key.type == SDL_KEYDOWN;
-    facts.repeat = key.repeat != 0;
-    facts.alt = (key.keysym.mod & KMOD_ALT) != 0;
-    facts.ctrl = (key.keysym.mod & KMOD_CTRL) != 0;
-    return facts;
+using Kind = WindowEvent::Kind;
+
+// NumLock's modifier bit depends on the keyboard map, so the server's map is asked.
+bool keypadGivesDigits(const XKeyEvent& key) {
+    const unsigned int numLock = XkbKeysymToModifiers(key.display, XK_Num_Lock);
+    return numLock != 0 && (key.state & numLock) != 0 && (key.state & ShiftMask) == 0;
 }
 
-std::uintptr_t activation(SDL_Window* window, std::uintptr_t state) {
-    const bool minimised = window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED);
-    return state | (minimised ? std::uintptr_t{1} << 16 : 0);
+std::uint32_t virtualKeyOf(const XKeyEvent& key) {
+    const auto keycode = static_cast<KeyCode>(key.keycode);
+    const int group = static_cast<int>((key.state >> 13) & 3);
+    return virtualKeyForX(XkbKeycodeToKeysym(key.display, keycode, group, 0),
+                          XkbKeycodeToKeysym(key.display, keycode, group, 1),
+                          keypadGivesDigits(key));
 }
 
-std::vector<WindowMessage> windowMessages(const SDL_WindowEvent& event) {
-    SDL_Window* window = SDL_GetWindowFromID(event.windowID);
-    switch (event.event) {
-        case SDL_WINDOWEVENT_CLOSE:
-            return {messageTo(window, MessageId::SysCommand, SystemCommand::Close)};
-        case SDL_WINDOWEVENT_MINIMIZED:
-            return {messageTo(window, MessageId::Activate,
-                              ActivateState::Inactive | std::uintptr_t{1} << 16),
-                    messageTo(window, MessageId::Size, 1)};
-        case SDL_WINDOWEVENT_RESTORED:
-            return {messageTo(window, MessageId::Activate, ActivateState::Active),
-                    messageTo(window, MessageId::Size, 0)};
-        case SDL_WINDOWEVENT_FOCUS_GAINED:
-            return {
-                messageTo(window, MessageId::Activate, activation(window, ActivateState::Active))};
-        case SDL_WINDOWEVENT_FOCUS_LOST:
-            return {messageTo(window, MessageId::Activate,
-                              activation(window, ActivateState::Inactive))};
-        case SDL_WINDOWEVENT_SIZE_CHANGED:
-            return {messageTo(window, MessageId::Size, 0,
-                              (event.data1 & 0xFFFF) | ((event.data2 & 0xFFFF) << 16))};
-        default:
-            return {};
-    }
+bool minimised(SDL_Window* window) {
+    return window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_MINIMIZED) != 0;
 }
 
 }  // namespace
 
-std::vector<WindowMessage> keyMessages(SDL_Window* window, const KeyFacts& key) {
-    if (key.virtualKey == 0)
-        return {};
-    const bool system = arrivesAsSystemKey(key.virtualKey, key.alt, key.ctrl);
-    std::uint32_t id = key.down ? MessageId::KeyDown : MessageId::KeyUp;
-    if (system)
-        id = key.down ? MessageId::SysKeyDown : MessageId::SysKeyUp;
-    std::intptr_t lParam = 1 | (static_cast<std::intptr_t>(key.scanCode & 0xFF) << 16);
-    if (key.alt)
-        lParam |= KeyFlag::AltDown;
-    if (!key.down || key.repeat)
-        lParam |= KeyFlag::WasDown;
-    if (!key.down)
-        lParam |= KeyFlag::Released;
-    return {messageTo(window, id, key.virtualKey, lParam)};
+bool SdlBackend::pumpEvents() {
+    if (CloseSignals::takeRequest())
+        tell({Kind::Close, 0, false});
+    SDL_Event event;
+    while (videoStarted_ && !quitRequested_ && SDL_PollEvent(&event) != 0)
+        take(event);
+    return !quitRequested_;
 }
 
-std::vector<WindowMessage> messagesFor(const SDL_Event& event) {
+void SdlBackend::tell(const WindowEvent& event) {
+    if (listener_ != nullptr)
+        listener_->onWindowEvent(event);
+}
+
+void SdlBackend::take(const SDL_Event& event) {
     switch (event.type) {
+        case SDL_QUIT:
+            tell({Kind::Close, 0, false});
+            break;
+        case SDL_SYSWMEVENT:
+            takeXKey(event);
+            break;
         case SDL_KEYDOWN:
-        case SDL_KEYUP:
-            return keyMessages(SDL_GetWindowFromID(event.key.windowID), factsOf(event.key));
-        case SDL_WINDOWEVENT:
-            return windowMessages(event.window);
+        case SDL_KEYUP: {
+            const SDL_Keysym& key = event.key.keysym;
+            const bool digits = (key.mod & KMOD_NUM) != 0 && (key.mod & KMOD_SHIFT) == 0;
+            const std::uint32_t code = virtualKeyForSdl(key.sym, digits);
+            if (keysFromX_ || code == 0 ||
+                isSystemKey((key.mod & KMOD_ALT) != 0, (key.mod & KMOD_CTRL) != 0)) {
+                break;
+            }
+            tell({event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp, code, false});
+            break;
+        }
+        case SDL_WINDOWEVENT: {
+            SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
+            switch (event.window.event) {
+                case SDL_WINDOWEVENT_CLOSE:
+                    tell({Kind::Close, 0, false});
+                    break;
+                case SDL_WINDOWEVENT_MINIMIZED:
+                    tell({Kind::Activate, 0, true});
+                    break;
+                case SDL_WINDOWEVENT_RESTORED:
+                    tell({Kind::Activate, 0, false});
+                    break;
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    tell({Kind::Activate, 0, minimised(window)});
+                    break;
+                default:
+                    break;
+            }
+            break;
+        }
         default:
-            return {};
+            break;
     }
 }
 
-WindowMessage messageTo(SDL_Window* window, std::uint32_t id, std::uintptr_t wParam,
-                        std::intptr_t lParam) {
-    WindowMessage message;
-    message.window = reinterpret_cast<WindowHandle>(window);
-    message.id = id;
-    message.wParam = wParam;
-    message.lParam = lParam;
-    message.time = systemTickCount();
-    return message;
+// A key the X server delivered to the game's window, where the keyboard focus was.
+void SdlBackend::takeXKey(const SDL_Event& event) {
+    if (event.syswm.msg == nullptr || event.syswm.msg->subsystem != SDL_SYSWM_X11)
+        return;
+    const XEvent& x = event.syswm.msg->msg.x11.event;
+    if ((x.type != KeyPress && x.type != KeyRelease) || xWindow_ == 0 || x.xkey.window != xWindow_)
+        return;
+    const std::uint32_t code = virtualKeyOf(x.xkey);
+    if (code == 0 || isSystemKey((x.xkey.state & Mod1Mask) != 0, (x.xkey.state & ControlMask) != 0))
+        return;
+    tell({x.type == KeyPress ? Kind::KeyDown : Kind::KeyUp, code, false});
 }

@@ -1,61 +1,59 @@
 #include <cstdio>
-#include <string>
 
-#include "window/sdl/sdl_platform.h"
+#include "window/sdl/sdl_backend.h"
 
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
 namespace {
 
-Uint32 iconFlags(std::uint32_t flags) {
-    switch (flags & BoxFlag::IconMask) {
-        case BoxFlag::IconStop:
+Uint32 iconFlags(BoxKind kind) {
+    switch (kind) {
+        case BoxKind::Closing:
             return SDL_MESSAGEBOX_ERROR;
-        case BoxFlag::IconExclamation:
-            return SDL_MESSAGEBOX_WARNING;
-        default:
+        case BoxKind::Shutdown:
             return SDL_MESSAGEBOX_INFORMATION;
+        default:
+            return SDL_MESSAGEBOX_WARNING;
     }
 }
 
 constexpr Uint32 kReturnAndEscape =
     SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+constexpr int kYes = 1;
+constexpr int kNo = 2;
+constexpr int kOk = 3;
 
 // Return answers Yes and Escape No; a box with one button takes both.
 const SDL_MessageBoxButtonData kYesNo[] = {
-    {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, BoxAnswer::Yes, "Yes"},
-    {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, BoxAnswer::No, "No"},
+    {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, kYes, "Yes"},
+    {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, kNo, "No"},
 };
-const SDL_MessageBoxButtonData kOk[] = {{kReturnAndEscape, BoxAnswer::Ok, "OK"}};
-
-void printOnStandardError(const char* caption, const char* text, const std::string& reason) {
-    std::fprintf(stderr, "vorngame: %s: %s", caption, text);
-    if (!reason.empty())
-        std::fprintf(stderr, " (%s)", reason.c_str());
-    std::fprintf(stderr, "\n");
-    std::fflush(stderr);
-}
+const SDL_MessageBoxButtonData kOkOnly[] = {{kReturnAndEscape, kOk, "OK"}};
 
 }  // namespace
 
-// Printed first: with no display, standard error is the only place the user can read it.
-std::int32_t SdlPlatform::messageBox(WindowHandle, const char* text, const char* caption,
-                                     std::uint32_t flags) {
-    printOnStandardError(caption, text, failure_);
-    failure_.clear();
-    const bool question = (flags & BoxFlag::ButtonMask) == BoxFlag::YesNo;
+BoxAnswer SdlBackend::showBox(BoxKind kind, const char* caption, const char* text) {
+    const bool question = kind == BoxKind::Question;
     SDL_MessageBoxData box{};
-    box.flags = iconFlags(flags) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+    box.flags = iconFlags(kind) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
     box.title = caption;
     box.message = text;
     box.numbuttons = question ? 2 : 1;
-    box.buttons = question ? kYesNo : kOk;
+    box.buttons = question ? kYesNo : kOkOnly;
     int pressed = -1;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "vorngame: (no message box could be shown: %s)\n", SDL_GetError());
         return BoxAnswer::Failed;
     }
-    // -1: the box was closed without a button.
-    return pressed < 0 ? BoxAnswer::Cancel : pressed;
+    switch (pressed) {
+        case kYes:
+            return BoxAnswer::Yes;
+        case kNo:
+            return BoxAnswer::No;
+        case kOk:
+            return BoxAnswer::Ok;
+        default:  // closed without a button
+            return BoxAnswer::Cancel;
+    }
 }
