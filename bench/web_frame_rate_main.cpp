@@ -1,4 +1,4 @@
-// The full-well frame in the browser: the game's window over the web platform, presenting the
+// The full-well frame in the browser: the game's window over the web backend, presenting the
 // benchmark's scene (every cell of the well taken) as fast as the page lets it, and writing to
 // the console, once a second, how many frames it presented and how long the game took to issue
 // them (the rest of the time is the browser's: compositing, and WebGL's own work).
@@ -15,13 +15,13 @@
 #include "game/random_source.h"
 #include "game/tick_clock.h"
 #include "window/gl_window.h"
-#include "window/web/web_platform.h"
+#include "window/web/web_backend.h"
 
 namespace {
 
 struct FrameCounter {
     GameSession* session = nullptr;
-    Platform* platform = nullptr;
+    WindowBackend* backend = nullptr;
     std::uint32_t since = 0;
     int frames = 0;
     double drawing = 0;  // milliseconds spent in Draw since `since`
@@ -37,7 +37,7 @@ bool countFrame(std::int32_t event, std::int32_t argument, void* userData) {
     counter.session->handleEvent(event, argument);
     counter.drawing += emscripten_get_now() - start;
     ++counter.frames;
-    const std::uint32_t now = counter.platform->tickCount();
+    const std::uint32_t now = counter.backend->ticks();
     if (now - counter.since >= 1000) {
         std::printf("vorn_web_bench: %d frames in %u ms, %.1f ms of them drawing\n", counter.frames,
                     now - counter.since, counter.drawing);
@@ -51,9 +51,9 @@ bool countFrame(std::int32_t event, std::int32_t argument, void* userData) {
 }  // namespace
 
 int main() {
-    WebPlatform platform;
-    setTickSource([&platform] { return platform.tickCount(); });
-    GLWindow window(platform, nullptr, 32, false);
+    WebBackend backend;
+    setTickSource([&backend] { return backend.ticks(); });
+    GLWindow window(backend, 32, false);
     if (!window.create())
         return 1;
     setRandomSource([] { return FullWell::kPieceShape; });
@@ -63,7 +63,7 @@ int main() {
         std::printf("vorn_web_bench: the scene could not be set up\n");
         return 1;
     }
-    FrameCounter counter{session.get(), &platform, platform.tickCount(), 0};
+    FrameCounter counter{session.get(), &backend, backend.ticks(), 0};
     window.setCallback(countFrame, &counter);
     window.run();
     return 0;

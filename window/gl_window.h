@@ -13,7 +13,7 @@
 // step of opening and closing it, the texts the user reads when one fails, and the main loop,
 // once for every system; the backend does each step on its own system. It knows nothing of the
 // game: it drives whatever FrameCallback it is given.
-class GLWindow : private WindowEventListener {
+class GLWindow : public WindowEventListener {
   public:
     static constexpr std::size_t kKeyCount = 256;
 
@@ -44,8 +44,10 @@ class GLWindow : private WindowEventListener {
     void* userData() const { return userData_; }
     bool keyDown(std::size_t code) const { return code < kKeyCount && keys_[code]; }
 
-  private:
+    // What the backend reports of the window.
     void onWindowEvent(const WindowEvent& event) override;
+
+  private:
     void onKeyUp(std::uint32_t code);
     void raiseFrameEvents(std::uint32_t elapsed);
 

@@ -53,7 +53,7 @@ class WindowEventListener {
     virtual void onWindowEvent(const WindowEvent& event) = 0;
 
   protected:
-    ~WindowEventListener() = default;
+    virtual ~WindowEventListener() = default;
 };
 
 class WindowBackend {

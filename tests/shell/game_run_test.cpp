@@ -1,4 +1,4 @@
-// The whole run over the recording platform, with a real GL context for the game: what is
+// The whole run over the fake backend, with a real GL context for the game: what is
 // opened, when the generator is seeded, and what goes in which order at the end.
 #include <cstdlib>
 
@@ -15,20 +15,20 @@ namespace {
 
 class GameRun : public ShellTest {
   protected:
-    GameRun() { platform.setTicks(100000, 5); }
+    GameRun() { backend.setTicks(100000, 5); }
     ~GameRun() override { watchTextureDeletion({}); }
 
     // Releases Escape after `turns` frames, running `atEnd` then (with the live session).
     void escapeAfter(int turns, std::function<void(GameSession&)> atEnd = {}) {
-        platform.onCall("swapBuffers", [this, turns, atEnd] {
+        backend.onCall("present", [this, turns, atEnd] {
             if (++presented_ != turns)
                 return;
             if (atEnd)
                 atEnd(*static_cast<GameSession*>(runningWindow()->userData()));
-            platform.queueKeyUp(27);
+            backend.queueKeyUp(27);
         });
     }
-    GLWindow* runningWindow() const { return windowRegistry().lookUp(platform.window()); }
+    GLWindow* runningWindow() const { return dynamic_cast<GLWindow*>(backend.listener()); }
 
     ImageFolder images;  // the twelve image files, so the game reads real ones
     int presented_ = 0;
@@ -37,48 +37,48 @@ class GameRun : public ShellTest {
 TEST_F(GameRun, OpensFullScreenRunsTheGameAndEndsWithZeroOnEscape) {
     FrameCallback registered = nullptr;
     escapeAfter(3, [&](GameSession&) { registered = runningWindow()->callback(); });
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::Normal);
+    EXPECT_EQ(runGame(backend), ExitCode::Normal);
     EXPECT_EQ(registered, &forwardFrameEvent);
-    EXPECT_EQ(platform.registeredClass().instance, instance());
-    EXPECT_EQ(platform.requestedMode().bitsPerPixel, 32u);
-    EXPECT_EQ(platform.count("swapBuffers"), 3u);
-    // Nothing else is given back at the end: the platform does that when the process ends.
+    EXPECT_TRUE(backend.windowSpec().fullscreen);
+    EXPECT_EQ(backend.windowSpec().colourBits, 32);
+    EXPECT_EQ(backend.count("present"), 3u);
+    // Nothing else is given back at the end: the system does that when the process ends.
     // The display mode is, last, since not every system gives it back by itself.
-    EXPECT_EQ(platform.calls().back(), "restoreDisplayMode");
-    EXPECT_EQ(platform.count("restoreDisplayMode"), 1u);
-    EXPECT_EQ(platform.count("releaseCurrent"), 0u);
-    EXPECT_EQ(platform.count("destroyWindow"), 0u);
-    EXPECT_EQ(windowRegistry().size(), 0u);
+    EXPECT_EQ(backend.calls().back(), "leaveDisplayMode");
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 1u);
+    EXPECT_EQ(backend.count("releaseCurrentContext"), 0u);
+    EXPECT_EQ(backend.count("releaseWindow"), 0u);
+    EXPECT_FALSE(backend.hasListener());
 }
 
 TEST_F(GameRun, AGameInAWindowLeavesTheDisplayModeAlone) {
-    platform.failCall("changeDisplayMode");
-    platform.answerQuestion(BoxAnswer::Yes);
+    backend.failCall("enterDisplayMode");
+    backend.answerQuestion(BoxAnswer::Yes);
     escapeAfter(1);
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::Normal);
-    EXPECT_EQ(platform.count("restoreDisplayMode"), 0u);
+    EXPECT_EQ(runGame(backend), ExitCode::Normal);
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 0u);
 }
 
 // The page's request: where the display mode cannot change, nothing is asked of the player.
 TEST_F(GameRun, AWindowAskedForAtOnceLeavesTheDisplayAloneAndAsksNothing) {
     escapeAfter(2);
-    EXPECT_EQ(runGame(platform, instance(), WindowRequest::Windowed), ExitCode::Normal);
-    EXPECT_EQ(platform.count("changeDisplayMode"), 0u);
-    EXPECT_TRUE(platform.boxes().empty());
-    EXPECT_EQ(platform.windowDesc().style & WindowStyle::Popup, 0u);
-    EXPECT_EQ(platform.count("swapBuffers"), 2u);
-    EXPECT_EQ(platform.count("restoreDisplayMode"), 0u);
+    EXPECT_EQ(runGame(backend, WindowRequest::Windowed), ExitCode::Normal);
+    EXPECT_EQ(backend.count("enterDisplayMode"), 0u);
+    EXPECT_TRUE(backend.boxes().empty());
+    EXPECT_FALSE(backend.windowSpec().fullscreen);
+    EXPECT_EQ(backend.count("present"), 2u);
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 0u);
 }
 
 TEST_F(GameRun, TheGameKeepsTimeByThePlatformsCounterOnlyDuringTheRun) {
-    platform.setTicks(100000, 700);
+    backend.setTicks(100000, 700);
     std::int16_t row = 0;
     escapeAfter(4, [&](GameSession& session) { row = session.piecePos().y; });
-    runGame(platform, instance());
+    runGame(backend);
     EXPECT_GT(row, 0);  // 700 ms a reading: the piece has fallen
-    const std::size_t readings = platform.count("tickCount");
+    const std::size_t readings = backend.count("ticks");
     tickCount();
-    EXPECT_EQ(platform.count("tickCount"), readings);
+    EXPECT_EQ(backend.count("ticks"), readings);
 }
 
 TEST_F(GameRun, ChoosesTheFirstPieceBeforeSeedingFromTheTickCounter) {
@@ -95,7 +95,7 @@ TEST_F(GameRun, ChoosesTheFirstPieceBeforeSeedingFromTheTickCounter) {
     std::srand(seedTick);
     const int firstDrawAfterSeeding = std::rand();
 
-    platform.setTicks(seedTick, 0);  // a still clock: no piece falls, no number is drawn
+    backend.setTicks(seedTick, 0);  // a still clock: no piece falls, no number is drawn
     std::size_t firstPiece = 99;
     int drawnAfterSeeding = -1;
     escapeAfter(1, [&](GameSession& session) {
@@ -103,7 +103,7 @@ TEST_F(GameRun, ChoosesTheFirstPieceBeforeSeedingFromTheTickCounter) {
         drawnAfterSeeding = std::rand();
     });
     std::srand(kEarlierSeed);
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::Normal);
+    EXPECT_EQ(runGame(backend), ExitCode::Normal);
     EXPECT_EQ(firstPiece, expectedFirst);
     EXPECT_EQ(drawnAfterSeeding, firstDrawAfterSeeding);
 }
@@ -114,33 +114,32 @@ TEST_F(GameRun, DeletesTheWindowBeforeTheSessionGivesBackItsTextures) {
     escapeAfter(1, [&](GameSession&) {
         watchTextureDeletion([&] {
             if (deletions++ == 0)
-                windowGone = windowRegistry().size() == 0;
+                windowGone = !backend.hasListener();
         });
     });
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::Normal);
+    EXPECT_EQ(runGame(backend), ExitCode::Normal);
     EXPECT_GT(deletions, 0);
     EXPECT_TRUE(windowGone);
     // The context was still there for the textures to go.
-    EXPECT_EQ(platform.count("deleteGLContext"), 0u);
+    EXPECT_EQ(backend.count("releaseContext"), 0u);
 }
 
 TEST_F(GameRun, AWindowThatCannotOpenEndsTheProgramWithoutAGame) {
-    platform.failCall("getDeviceContext");
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::WindowNotOpened);
-    EXPECT_EQ(platform.boxes().back().text, "Can't Create A GL Device Context.");
-    EXPECT_EQ(platform.count("peekMessage"), 0u);
+    backend.failOpenAt(OpenStep::DrawingSurface);
+    EXPECT_EQ(runGame(backend), ExitCode::WindowNotOpened);
+    EXPECT_EQ(backend.boxes().back().text, "Can't Create A GL Device Context.");
+    EXPECT_EQ(backend.count("pumpEvents"), 0u);
     // No session was built and nothing was seeded: either would have read the clock.
-    EXPECT_EQ(platform.count("tickCount"), 0u);
-    EXPECT_EQ(pendingWindow(), nullptr);
-    EXPECT_EQ(windowRegistry().size(), 0u);
+    EXPECT_EQ(backend.count("ticks"), 0u);
+    EXPECT_FALSE(backend.hasListener());
 }
 
 TEST_F(GameRun, DecliningToPlayInAWindowEndsTheProgramNonZero) {
-    platform.failCall("changeDisplayMode");
-    platform.answerQuestion(BoxAnswer::No);
-    EXPECT_EQ(runGame(platform, instance()), ExitCode::WindowNotOpened);
-    EXPECT_EQ(platform.boxes().back().text, "Program Will Now Close.");
-    EXPECT_EQ(platform.count("createWindow"), 0u);
+    backend.failCall("enterDisplayMode");
+    backend.answerQuestion(BoxAnswer::No);
+    EXPECT_EQ(runGame(backend), ExitCode::WindowNotOpened);
+    EXPECT_EQ(backend.boxes().back().text, "Program Will Now Close.");
+    EXPECT_EQ(backend.count("openWindow"), 0u);
 }
 
 TEST(FrameForwarding, PassesTheSessionsAnswerBackUnchanged) {

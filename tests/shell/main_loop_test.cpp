@@ -1,13 +1,13 @@
-// The main loop: messages drained first, then Idle with the elapsed time, Draw, one present.
+// The main loop: events taken first, then Idle with the elapsed time, Draw, one present.
 #include "tests/shell/shell_fixture.h"
 
 using ::testing::ElementsAre;
 
 namespace {
 
-// Puts each frame event into the platform's call log, so events and calls share one order.
+// Puts each frame event into the backend's call log, so events and calls share one order.
 struct EventLog {
-    RecordingPlatform* platform = nullptr;
+    FakeBackend* backend = nullptr;
     std::vector<std::pair<std::int32_t, std::int32_t>> events;
     std::int32_t escape = 27;
 
@@ -15,7 +15,7 @@ struct EventLog {
         auto* log = static_cast<EventLog*>(userData);
         log->events.emplace_back(event, argument);
         const char* names[] = {"?", "Draw", "KeyUp", "Idle"};
-        log->platform->note(std::string("event:") + names[event >= 1 && event <= 3 ? event : 0]);
+        log->backend->note(std::string("event:") + names[event >= 1 && event <= 3 ? event : 0]);
         return !(event == KeyUp && argument == log->escape);
     }
 };
@@ -23,49 +23,44 @@ struct EventLog {
 class MainLoop : public ShellTest {
   protected:
     MainLoop() {
-        log.platform = &platform;
+        log.backend = &backend;
         EXPECT_TRUE(window.create());
-        opened_ = platform.calls().size();
+        opened_ = backend.calls().size();
         window.setCallback(&EventLog::callback, &log);
     }
     std::vector<std::string> loopCalls() const {
-        return {platform.calls().begin() + static_cast<long>(opened_), platform.calls().end()};
+        return {backend.calls().begin() + static_cast<long>(opened_), backend.calls().end()};
     }
-    // Ends the run by queuing the quit message once `turns` frames have been presented.
+    // Ends the run by asking to quit once `turns` frames have been presented.
     void quitAfter(int turns) {
-        platform.onCall("swapBuffers", [this, turns] {
+        backend.onCall("present", [this, turns] {
             if (++presented_ == turns)
-                platform.queueQuit();
+                backend.requestQuit();
         });
     }
 
-    GLWindow window{platform, instance(), 32, true};
+    GLWindow window{backend, 32, true};
     EventLog log;
     int presented_ = 0;
     std::size_t opened_ = 0;
 };
 
-TEST_F(MainLoop, DrainsEveryMessageThenRaisesIdleAndDrawThenPresentsOnce) {
-    platform.scriptTicks({1000, 1016});
-    platform.queueKeyDown(37);
-    platform.queueKeyUp(37);
+TEST_F(MainLoop, TakesEveryEventThenRaisesIdleAndDrawThenPresentsOnce) {
+    backend.scriptTicks({1000, 1016});
+    backend.queueKeyDown(37);
+    backend.queueKeyUp(37);
     quitAfter(1);
     window.run();
-    EXPECT_THAT(loopCalls(),
-                ElementsAre("tickCount",                                             //
-                            "peekMessage", "getMessage", "translateMessage",         //
-                            "dispatchMessage",                                       //
-                            "peekMessage", "getMessage", "translateMessage",         //
-                            "dispatchMessage", "event:KeyUp",                        //
-                            "peekMessage", "tickCount", "event:Idle", "event:Draw",  //
-                            "swapBuffers", "peekMessage", "getMessage"));
+    EXPECT_THAT(loopCalls(), ElementsAre("ticks", "pumpEvents", "event:KeyUp", "ticks",
+                                         "event:Idle", "event:Draw", "present", "requestQuit",
+                                         "pumpEvents"));
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.events[1], std::make_pair(std::int32_t{Idle}, 16));
     EXPECT_EQ(log.events[2], std::make_pair(std::int32_t{Draw}, 0));
 }
 
 TEST_F(MainLoop, IdleCarriesTheTrueDifferenceAcrossACounterWrap) {
-    platform.scriptTicks({0xFFFFFFF0u, 0x00000010u, 0x00000019u});
+    backend.scriptTicks({0xFFFFFFF0u, 0x00000010u, 0x00000019u});
     quitAfter(2);
     window.run();
     ASSERT_EQ(log.events.size(), 4u);
@@ -74,52 +69,33 @@ TEST_F(MainLoop, IdleCarriesTheTrueDifferenceAcrossACounterWrap) {
 }
 
 TEST_F(MainLoop, EscapeEndsTheRunWithoutAnotherIdleOrDraw) {
-    platform.queueKeyUp(27);
+    backend.queueKeyUp(27);
     quitAfter(5);  // only a guard against a loop that would not end
     window.run();
     ASSERT_EQ(log.events.size(), 1u);
     EXPECT_EQ(log.events[0], std::make_pair(std::int32_t{KeyUp}, 27));
-    EXPECT_EQ(platform.count("swapBuffers"), 0u);
-    EXPECT_EQ(platform.calls().back(), "getMessage");
+    EXPECT_EQ(backend.count("present"), 0u);
 }
 
 TEST_F(MainLoop, ACloseRequestEndsTheRunLikeEscape) {
     quitAfter(5);  // only a guard against a loop that would not end
-    platform.queueClose();
+    backend.queueClose();
     window.run();
     EXPECT_TRUE(log.events.empty());
-    EXPECT_EQ(platform.count("postQuit"), 1u);
-    EXPECT_EQ(platform.count("swapBuffers"), 0u);
+    EXPECT_EQ(backend.count("requestQuit"), 1u);
+    EXPECT_EQ(backend.count("present"), 0u);
 }
 
-TEST_F(MainLoop, WithoutACallbackTheLoopStillDrainsAndPresentsEveryTurn) {
+TEST_F(MainLoop, WithoutACallbackTheLoopStillTakesEventsAndPresentsEveryTurn) {
     window.setCallback(nullptr, nullptr);
-    platform.queueKeyDown(32);
-    platform.queueKeyUp(32);
+    backend.queueKeyDown(32);
+    backend.queueKeyUp(32);
     quitAfter(3);
     window.run();
     EXPECT_TRUE(log.events.empty());
-    EXPECT_EQ(platform.count("swapBuffers"), 3u);
-    EXPECT_EQ(platform.count("dispatchMessage"), 2u);
+    EXPECT_EQ(backend.count("present"), 3u);
+    EXPECT_EQ(backend.queued(), 0u);
     EXPECT_FALSE(window.keyDown(32));
-}
-
-TEST_F(MainLoop, AFailedTakeDeliversNothingAndTheFrameGoesOn) {
-    platform.queueKeyUp(39);
-    platform.failCall("getMessage", 1);
-    quitAfter(2);
-    window.run();
-    // Turn one: the take fails, the frame is drawn; turn two: the key arrives.
-    ASSERT_EQ(log.events.size(), 5u);
-    EXPECT_EQ(log.events[0].first, Idle);
-    EXPECT_EQ(log.events[2], std::make_pair(std::int32_t{KeyUp}, 39));
-}
-
-TEST_F(MainLoop, PresentSwapsTheWindowsBuffersAndIgnoresAFailedSwap) {
-    platform.failCall("swapBuffers");
-    window.present();
-    window.present();
-    EXPECT_EQ(platform.count("swapBuffers"), 2u);
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // Giving back an open window: the order of the releases and the message of each that fails.
+#include <memory>
+
 #include "tests/shell/shell_fixture.h"
 
 using ::testing::ElementsAre;
@@ -9,13 +11,13 @@ class WindowDestroy : public ShellTest {
   protected:
     void open() {
         ASSERT_TRUE(window.create());
-        from_ = platform.calls().size();
+        from_ = backend.calls().size();
     }
     std::vector<std::string> destroyCalls() const {
-        return {platform.calls().begin() + static_cast<long>(from_), platform.calls().end()};
+        return {backend.calls().begin() + static_cast<long>(from_), backend.calls().end()};
     }
 
-    GLWindow window{platform, instance(), 32, true};
+    GLWindow window{backend, 32, true};
     std::size_t from_ = 0;
 };
 
@@ -23,30 +25,29 @@ TEST_F(WindowDestroy, ReleasesEverythingInOrderAndSaysNothing) {
     open();
     window.destroy();
     EXPECT_THAT(destroyCalls(),
-                ElementsAre("restoreDisplayMode", "showCursor", "releaseCurrent", "deleteGLContext",
-                            "releaseDeviceContext", "destroyWindow", "unregisterClass"));
-    EXPECT_TRUE(platform.boxes().empty());
-    EXPECT_EQ(window.glContext(), nullptr);
-    // The entry stays: the platform may still send messages for the handle.
-    EXPECT_EQ(windowRegistry().size(), 1u);
+                ElementsAre("leaveDisplayMode", "showCursor", "releaseCurrentContext",
+                            "releaseContext", "releaseDrawingSurface", "releaseWindow",
+                            "releaseRegistration"));
+    EXPECT_TRUE(backend.boxes().empty());
+    EXPECT_EQ(backend.cursorCount(), -1);
 }
 
 TEST_F(WindowDestroy, EveryFailingReleaseIsReportedAndTheNextStillRuns) {
     open();
-    for (const char* call : {"releaseCurrent", "deleteGLContext", "releaseDeviceContext",
-                             "destroyWindow", "unregisterClass"}) {
-        platform.failCall(call);
+    for (const char* call : {"releaseCurrentContext", "releaseContext", "releaseDrawingSurface",
+                             "releaseWindow", "releaseRegistration"}) {
+        backend.failCall(call);
     }
     window.destroy();
     EXPECT_THAT(destroyCalls(),
-                ElementsAre("restoreDisplayMode", "showCursor", "releaseCurrent", "messageBox",
-                            "deleteGLContext", "messageBox", "releaseDeviceContext", "messageBox",
-                            "destroyWindow", "messageBox", "unregisterClass", "messageBox"));
+                ElementsAre("leaveDisplayMode", "showCursor", "releaseCurrentContext", "box",
+                            "releaseContext", "box", "releaseDrawingSurface", "box",
+                            "releaseWindow", "box", "releaseRegistration", "box"));
     std::vector<std::string> texts;
-    for (const auto& box : platform.boxes()) {
+    for (const auto& box : backend.boxes()) {
         texts.push_back(box.text);
         EXPECT_EQ(box.caption, "SHUTDOWN ERROR");
-        EXPECT_EQ(box.flags, 0x40u);
+        EXPECT_EQ(box.kind, BoxKind::Shutdown);
     }
     EXPECT_THAT(texts,
                 ElementsAre("Release Of DC And RC Failed.", "Release Rendering Context Failed.",
@@ -54,48 +55,35 @@ TEST_F(WindowDestroy, EveryFailingReleaseIsReportedAndTheNextStillRuns) {
                             "Could Not Unregister Class."));
 }
 
-TEST_F(WindowDestroy, ASecondCallReleasesOnlyTheClassAgain) {
+TEST_F(WindowDestroy, AWindowedWindowLeavesTheDisplayModeAndCursorAlone) {
+    backend.failCall("enterDisplayMode");
+    backend.answerQuestion(BoxAnswer::Yes);
     open();
     window.destroy();
-    const std::size_t before = platform.calls().size();
-    window.destroy();
-    EXPECT_THAT(std::vector<std::string>(platform.calls().begin() + static_cast<long>(before),
-                                         platform.calls().end()),
-                ElementsAre("restoreDisplayMode", "showCursor", "unregisterClass"));
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 0u);
+    EXPECT_EQ(backend.count("showCursor"), 0u);
 }
 
 TEST_F(WindowDestroy, AFailedReleaseDuringAFailedOpenComesBeforeTheOpeningMessage) {
-    platform.failCall("createGLContext");
-    platform.failCall("destroyWindow");
+    backend.failOpenAt(OpenStep::MakeContext);
+    backend.failCall("releaseWindow");
     EXPECT_FALSE(window.create());
-    ASSERT_EQ(platform.boxes().size(), 2u);
-    EXPECT_EQ(platform.boxes()[0].text, "Could Not Release hWnd.");
-    EXPECT_EQ(platform.boxes()[1].text, "Can't Create A GL Rendering Context.");
+    ASSERT_EQ(backend.boxes().size(), 2u);
+    EXPECT_EQ(backend.boxes()[0].text, "Could Not Release hWnd.");
+    EXPECT_EQ(backend.boxes()[1].text, "Can't Create A GL Rendering Context.");
 }
 
-TEST(WindowLifetime, DeletingTheWindowReleasesNothingAndUnroutesIt) {
-    resetWindowRouting();
-    RecordingPlatform platform;
-    auto window = std::make_unique<GLWindow>(platform, nullptr, 32, true);
+TEST(WindowLifetime, DeletingTheWindowReleasesNothingAndStopsItsEvents) {
+    FakeBackend backend;
+    auto window = std::make_unique<GLWindow>(backend, 32, true);
     ASSERT_TRUE(window->create());
-    const std::size_t calls = platform.calls().size();
-    const WindowHandle handle = window->nativeWindow();
+    EXPECT_TRUE(backend.hasListener());
+    const std::size_t calls = backend.calls().size();
     window.reset();
-    EXPECT_EQ(platform.calls().size(), calls);
-    EXPECT_EQ(windowRegistry().lookUp(handle), nullptr);
-    // A late message for the handle finds nobody instead of freed memory.
-    EXPECT_EQ(routeMessage(handle, MessageId::KeyUp, 27, 0), 0);
-}
-
-TEST(WindowLifetime, DeletingAWindowThatFailedToOpenClearsPendingWindow) {
-    resetWindowRouting();
-    RecordingPlatform platform;
-    platform.failCall("registerClass");
-    auto window = std::make_unique<GLWindow>(platform, nullptr, 32, true);
-    EXPECT_FALSE(window->create());
-    EXPECT_EQ(pendingWindow(), window.get());
-    window.reset();
-    EXPECT_EQ(pendingWindow(), nullptr);
+    EXPECT_EQ(backend.calls().size(), calls);
+    // A late event finds nobody instead of freed memory.
+    EXPECT_FALSE(backend.hasListener());
+    backend.deliver({WindowEvent::Kind::KeyUp, 27, false});
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The web backend's key translation: the page's key events become the messages Windows would
-// send, and the Escape that takes the canvas out of full screen stays the browser's.
+// The web backend's key translation: the page's key events become the window's, and the Escape
+// that takes the canvas out of full screen stays the browser's.
 #include "window/web/web_keys.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@ namespace {
 
 constexpr std::uint32_t kEscape = 27;
 constexpr std::uint32_t kLeft = 37;
-const WindowHandle kWindow = reinterpret_cast<WindowHandle>(0x10);
 
 DomKeyEvent key(std::uint32_t code, bool down, bool repeat = false, bool alt = false) {
     DomKeyEvent event;
@@ -19,54 +18,53 @@ DomKeyEvent key(std::uint32_t code, bool down, bool repeat = false, bool alt = f
     return event;
 }
 
-// The message id for an event, or 0 when it raises none.
-std::uint32_t idFor(WebKeyTranslator& keys, const DomKeyEvent& event) {
-    const auto message = keys.messageFor(event, kWindow, 0);
-    return message ? message->id : 0;
+using Kind = WindowEvent::Kind;
+constexpr Kind kNone = static_cast<Kind>(-1);
+
+// The kind of event a key raises, or kNone.
+Kind kindFor(WebKeyTranslator& keys, const DomKeyEvent& event) {
+    const auto raised = keys.eventFor(event);
+    return raised ? raised->kind : kNone;
 }
 
-TEST(WebKeys, ArriveAsWindowsSendsThem) {
+TEST(WebKeys, ArriveAsTheWindowsKeyEvents) {
     WebKeyTranslator keys;
-    const auto press = keys.messageFor(key(kLeft, true), kWindow, 5);
-    const auto repeat = keys.messageFor(key(kLeft, true, true), kWindow, 6);
-    const auto release = keys.messageFor(key(kLeft, false), kWindow, 7);
+    const auto press = keys.eventFor(key(kLeft, true));
+    const auto repeat = keys.eventFor(key(kLeft, true, true));
+    const auto release = keys.eventFor(key(kLeft, false));
     ASSERT_TRUE(press && repeat && release);
-    EXPECT_EQ(press->id, MessageId::KeyDown);
-    EXPECT_EQ(press->wParam, kLeft);
-    EXPECT_EQ(press->window, kWindow);
-    EXPECT_EQ(press->lParam & KeyFlag::WasDown, 0);
-    EXPECT_EQ(repeat->id, MessageId::KeyDown);
-    EXPECT_NE(repeat->lParam & KeyFlag::WasDown, 0);
-    EXPECT_EQ(release->id, MessageId::KeyUp);
-    EXPECT_NE(release->lParam & KeyFlag::Released, 0);
-    EXPECT_EQ(release->time, 7u);
-    // Alt combinations and F10 are system keys: they raise no KeyUp.
-    EXPECT_EQ(idFor(keys, key(kLeft, false, false, true)), MessageId::SysKeyUp);
-    EXPECT_EQ(idFor(keys, key(121, false)), MessageId::SysKeyUp);
+    EXPECT_EQ(press->kind, Kind::KeyDown);
+    EXPECT_EQ(press->key, kLeft);
+    EXPECT_EQ(repeat->kind, Kind::KeyDown);
+    EXPECT_EQ(release->kind, Kind::KeyUp);
+    EXPECT_EQ(release->key, kLeft);
+    // Alt combinations and F10 are system keys: they raise nothing.
+    EXPECT_EQ(kindFor(keys, key(kLeft, false, false, true)), kNone);
+    EXPECT_EQ(kindFor(keys, key(121, false)), kNone);
 }
 
 TEST(WebKeys, TheEscapeThatLeavesFullScreenDoesNotReachTheGame) {
     WebKeyTranslator keys;
-    EXPECT_EQ(idFor(keys, key(kEscape, false)), MessageId::KeyUp);
+    EXPECT_EQ(kindFor(keys, key(kEscape, false)), Kind::KeyUp);
 
     // Released while full screen, or after leaving it without a press seen since.
     keys.fullscreenChanged(true);
-    EXPECT_EQ(idFor(keys, key(kEscape, false)), 0u);
+    EXPECT_EQ(kindFor(keys, key(kEscape, false)), kNone);
     keys.fullscreenChanged(false);
-    EXPECT_EQ(idFor(keys, key(kEscape, false)), 0u);
+    EXPECT_EQ(kindFor(keys, key(kEscape, false)), kNone);
     // Only that one release: a new press and release ends the game again.
-    EXPECT_EQ(idFor(keys, key(kEscape, true)), MessageId::KeyDown);
-    EXPECT_EQ(idFor(keys, key(kEscape, false)), MessageId::KeyUp);
+    EXPECT_EQ(kindFor(keys, key(kEscape, true)), Kind::KeyDown);
+    EXPECT_EQ(kindFor(keys, key(kEscape, false)), Kind::KeyUp);
 
     // The browser may show the press before it leaves full screen.
     keys.fullscreenChanged(true);
-    EXPECT_EQ(idFor(keys, key(kEscape, true)), MessageId::KeyDown);
+    EXPECT_EQ(kindFor(keys, key(kEscape, true)), Kind::KeyDown);
     keys.fullscreenChanged(false);
-    EXPECT_EQ(idFor(keys, key(kEscape, false)), 0u);
+    EXPECT_EQ(kindFor(keys, key(kEscape, false)), kNone);
     // Other keys are untouched by any of it.
     keys.fullscreenChanged(true);
     keys.fullscreenChanged(false);
-    EXPECT_EQ(idFor(keys, key(kLeft, false)), MessageId::KeyUp);
+    EXPECT_EQ(kindFor(keys, key(kLeft, false)), Kind::KeyUp);
 }
 
 }  // namespace

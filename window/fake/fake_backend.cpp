@@ -113,6 +113,7 @@ void FakeBackend::present() {
 }
 
 bool FakeBackend::pumpEvents() {
+    record("pumpEvents");
     while (!events_.empty() && !quitRequested_) {
         const WindowEvent event = events_.front();
         events_.pop_front();
@@ -135,6 +136,7 @@ BoxAnswer FakeBackend::showBox(BoxKind kind, const char* caption, const char* te
 }
 
 std::uint32_t FakeBackend::ticks() {
+    record("ticks");
     if (!scriptedTicks_.empty()) {
         const std::uint32_t reading = scriptedTicks_.front();
         scriptedTicks_.pop_front();

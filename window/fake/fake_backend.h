@@ -59,6 +59,7 @@ class FakeBackend : public WindowBackend {
     const WindowSpec& windowSpec() const { return spec_; }
     std::int32_t cursorCount() const { return cursorCount_; }
     bool hasListener() const { return listener_ != nullptr; }
+    WindowEventListener* listener() const { return listener_; }
     std::size_t queued() const { return events_.size(); }
 
     // --- WindowBackend ---

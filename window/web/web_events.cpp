@@ -1,12 +1,12 @@
-// The web platform's ears: the canvas's key events, the document's full-screen changes and the
-// tab's visibility, queued as window messages.
+// The web backend's ears: the canvas's key events, the document's full-screen changes and the
+// tab's visibility, told to the window core as they come.
 // Supports: keys only while the canvas has the focus; the game's keys kept from scrolling.
 // Limits: the browser calls these only while the program waits for it (at each present), so
 // they arrive between frames, as on the desktop. No close message: a closed tab just ends.
 // Needs: Emscripten's html5.h; the page's canvas with the id "canvas".
 #include <emscripten/html5.h>
 
-#include "window/web/web_platform.h"
+#include "window/web/web_backend.h"
 
 namespace {
 
@@ -20,32 +20,32 @@ bool fullscreenNow() {
 }
 
 EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* userData) {
-    auto* platform = static_cast<WebPlatform*>(userData);
-    platform->fullscreenFromPage(fullscreenNow());
+    auto* backend = static_cast<WebBackend*>(userData);
+    backend->fullscreenFromPage(fullscreenNow());
     DomKeyEvent key;
     key.keyCode = static_cast<std::uint32_t>(event->keyCode);
     key.down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
     key.repeat = event->repeat != 0;
     key.alt = event->altKey != 0;
     key.ctrl = event->ctrlKey != 0;
-    platform->keyFromPage(key);
+    backend->keyFromPage(key);
     // Answering true withholds the page's own action for the key.
     return keyStaysWithGame(key) ? EM_TRUE : EM_FALSE;
 }
 
 EM_BOOL onFullscreenChange(int, const EmscriptenFullscreenChangeEvent* event, void* userData) {
-    static_cast<WebPlatform*>(userData)->fullscreenFromPage(event->isFullscreen != 0);
+    static_cast<WebBackend*>(userData)->fullscreenFromPage(event->isFullscreen != 0);
     return EM_FALSE;
 }
 
 EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, void* userData) {
-    static_cast<WebPlatform*>(userData)->visibilityFromPage(event->hidden != 0);
+    static_cast<WebBackend*>(userData)->visibilityFromPage(event->hidden != 0);
     return EM_FALSE;
 }
 
 }  // namespace
 
-void WebPlatform::listenToPage() {
+void WebBackend::listenToPage() {
     emscripten_set_keydown_callback(kCanvasTarget, this, EM_TRUE, onKey);
     emscripten_set_keyup_callback(kCanvasTarget, this, EM_TRUE, onKey);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE,
@@ -53,7 +53,7 @@ void WebPlatform::listenToPage() {
     emscripten_set_visibilitychange_callback(this, EM_TRUE, onVisibilityChange);
 }
 
-void WebPlatform::stopListening() {
+void WebBackend::stopListening() {
     emscripten_set_keydown_callback(kCanvasTarget, nullptr, EM_TRUE, nullptr);
     emscripten_set_keyup_callback(kCanvasTarget, nullptr, EM_TRUE, nullptr);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
@@ -63,22 +63,19 @@ void WebPlatform::stopListening() {
 
 // Keys reach the canvas only while it has the focus, and a key let go while the page had
 // lost it sends no release at all: either way nothing reaches the game.
-void WebPlatform::keyFromPage(const DomKeyEvent& key) {
+void WebBackend::keyFromPage(const DomKeyEvent& key) {
     if (!windowOpen_)
         return;
-    if (const auto message = keys_.messageFor(key, canvasWindow(), tickCount()))
-        queue_.push_back(*message);
+    if (const auto event = keys_.eventFor(key))
+        tell(*event);
 }
 
-void WebPlatform::fullscreenFromPage(bool fullscreen) {
+void WebBackend::fullscreenFromPage(bool fullscreen) {
     keys_.fullscreenChanged(fullscreen);
 }
 
 // A hidden tab is the page's form of a minimised window.
-void WebPlatform::visibilityFromPage(bool hidden) {
-    if (!windowOpen_)
-        return;
-    const std::uintptr_t minimised = hidden ? std::uintptr_t{1} << 16 : 0;
-    queueFor(MessageId::Activate,
-             (hidden ? ActivateState::Inactive : ActivateState::Active) | minimised, 0);
+void WebBackend::visibilityFromPage(bool hidden) {
+    if (windowOpen_)
+        tell({WindowEvent::Kind::Activate, 0, hidden});
 }

@@ -1,8 +1,8 @@
-// The page's key events as window messages: plain C++, built and tested natively too.
+// The page's key events as the window's: plain C++, built and tested natively too.
 // Supports: keyCode passed through as the virtual-key code; repeats, Alt and F10 as on Windows.
 // Limits: keys the DOM codes differently from Windows (a few punctuation keys on some layouts)
 // keep the DOM's number; the game reads none of them.
-// Needs: nothing but the platform layer's types.
+// Needs: nothing but the window core's types.
 #include "window/web/web_keys.h"
 
 namespace {
@@ -23,27 +23,11 @@ bool arrivesAsSystemKey(const DomKeyEvent& key) {
 
 }  // namespace
 
-std::optional<WindowMessage> WebKeyTranslator::messageFor(const DomKeyEvent& key,
-                                                          WindowHandle window, std::uint32_t time) {
-    if (takenByBrowser(key))
+std::optional<WindowEvent> WebKeyTranslator::eventFor(const DomKeyEvent& key) {
+    if (takenByBrowser(key) || arrivesAsSystemKey(key))
         return std::nullopt;
-    WindowMessage message;
-    message.window = window;
-    message.time = time;
-    message.wParam = key.keyCode;
-    const bool system = arrivesAsSystemKey(key);
-    if (key.down)
-        message.id = system ? MessageId::SysKeyDown : MessageId::KeyDown;
-    else
-        message.id = system ? MessageId::SysKeyUp : MessageId::KeyUp;
-    message.lParam = 1;
-    if (key.alt)
-        message.lParam |= KeyFlag::AltDown;
-    if (!key.down || key.repeat)
-        message.lParam |= KeyFlag::WasDown;
-    if (!key.down)
-        message.lParam |= KeyFlag::Released;
-    return message;
+    return WindowEvent{key.down ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp,
+                       key.keyCode, false};
 }
 
 bool WebKeyTranslator::takenByBrowser(const DomKeyEvent& key) {

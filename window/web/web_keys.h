@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "window/platform_types.h"
+#include "window/window_backend.h"
 
 // A key event as the page reports it. The DOM's keyCode already is the Windows virtual-key
 // code for Escape, Space and the arrows, the keys the game reads.
@@ -15,15 +15,13 @@ struct DomKeyEvent {
     bool ctrl = false;
 };
 
-// Turns the page's key events into the messages Windows would send for them: repeats as
-// key-downs marked as already down, Alt combinations and F10 as system keys (which raise no
-// KeyUp). Escape belongs to the browser while the canvas is full screen: the release that
-// comes during full screen, or that follows leaving it without a new press of Escape, only
-// took the page out of full screen and does not reach the game.
+// Turns the page's key events into the window's: a repeat is another key-down; Alt combinations
+// and F10 are system keys, which raise nothing. Escape belongs to the browser while the canvas
+// is full screen: the release that comes during full screen, or that follows leaving it without
+// a new press of Escape, only took the page out of full screen and does not reach the game.
 class WebKeyTranslator {
   public:
-    std::optional<WindowMessage> messageFor(const DomKeyEvent& key, WindowHandle window,
-                                            std::uint32_t time);
+    std::optional<WindowEvent> eventFor(const DomKeyEvent& key);
     void fullscreenChanged(bool fullscreen);
 
   private:

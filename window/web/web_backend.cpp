@@ -1,0 +1,88 @@
+// The window half of the web backend: the canvas as the window, the cursor, the display mode a
+// page cannot change, message boxes and the clock.
+#include "window/web/web_backend.h"
+
+#include <utility>
+
+#include "window/web/web_page.h"
+
+// The page outlives the program: the game's listeners and its hold on the screen go with this
+// object, while the canvas stays as the run left it for the page to show the end around it.
+WebBackend::~WebBackend() {
+    if (!windowOpen_)
+        return;
+    stopListening();
+    WebPage::keepScreenOn(false);
+}
+
+std::string WebBackend::takeFailureReason() {
+    return std::exchange(why_, std::string());
+}
+
+void WebBackend::tell(const WindowEvent& event) {
+    if (listener_ != nullptr)
+        listener_->onWindowEvent(event);
+}
+
+bool WebBackend::enterDisplayMode(std::int32_t, std::int32_t, std::int32_t) {
+    noteFailure("a web page cannot change the display mode");
+    return false;
+}
+
+void WebBackend::showCursor(bool shown) {
+    cursorCount_ += shown ? 1 : -1;
+    if (windowOpen_)
+        WebPage::showCursorOverCanvas(cursorCount_ >= 0);
+}
+
+// The canvas has no frame: its drawing area is the whole of it.
+OpenStep WebBackend::openWindow(const WindowSpec& spec) {
+    if (windowOpen_) {
+        noteFailure("the page's one canvas is taken");
+        return OpenStep::Window;
+    }
+    if (!WebPage::hasCanvas()) {
+        noteFailure("the page has no canvas");
+        return OpenStep::Window;
+    }
+    WebPage::sizeCanvas(spec.width, spec.height);
+    WebPage::setTitle(spec.title);
+    WebPage::showCanvas(false);
+    windowOpen_ = true;
+    WebPage::showCursorOverCanvas(cursorCount_ >= 0);
+    WebPage::keepScreenOn(true);
+    listenToPage();
+    return OpenStep::Done;
+}
+
+// The tab is in front already when the page runs; nothing can bring it there.
+void WebBackend::show() {
+    WebPage::showCanvas(true);
+    WebPage::focusCanvas();
+}
+
+bool WebBackend::release(Release what) {
+    if (what == Release::Context) {
+        releaseContext();
+    } else if (what == Release::Window && windowOpen_) {
+        stopListening();
+        WebPage::keepScreenOn(false);
+        WebPage::showCanvas(false);
+        closeDisplay();
+        windowOpen_ = false;
+    }
+    return true;
+}
+
+// A browser box has no caption of its own, so the caption heads the text.
+BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* text) {
+    const std::string shown = std::string(caption) + "\n\n" + text;
+    if (kind == BoxKind::Question)
+        return WebPage::confirmBox(shown.c_str()) ? BoxAnswer::Yes : BoxAnswer::No;
+    WebPage::alertBox(shown.c_str());
+    return BoxAnswer::Ok;
+}
+
+std::uint32_t WebBackend::ticks() {
+    return WebPage::milliseconds();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "window/web/web_keys.h"
+#include "window/window_backend.h"
+
+// The window in a web browser, built with Emscripten (3.1, WebAssembly).
+//
+// Supports: one window, which is the page's canvas (Module.canvas): opening it sizes the canvas's
+// drawing buffer and names the page, showing it makes it visible and gives it the keyboard
+// focus. The GL context is WebGL 1 made through Emscripten's EGL, under its emulation of
+// immediate-mode GL (the emulation works only for a context made that way). Keys come from the
+// canvas as the DOM reports them (keyCode is the virtual-key code), told to the window core as
+// they come; the game's keys do not scroll the page while the canvas has the focus; Escape that
+// ends the canvas's full screen is the browser's (web_keys.h). A hidden tab counts as minimised.
+// Message boxes are the browser's alert and confirm, the caption above the text. The tick counter
+// is the wall clock, truncated to 32 bits. Presenting gives the browser its turn until its next
+// frame (Asyncify): the page's events arrive then, between frames, and the busy main loop keeps
+// the page responsive at the browser's frame rate.
+// Limits: a page cannot change the display mode, so a full-screen mode is always refused (play it
+// windowed; the page offers its own full-screen view). The browser may not show the same box
+// twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so the game stands
+// still until it is shown again. Closing the tab ends the game without a close request.
+// Needs: Emscripten's -sLEGACY_GL_EMULATION, -sASYNCIFY, -lEGL and html5.h; the page of
+// window/web/page/; WebGL in the browser.
+class WebBackend : public WindowBackend {
+  public:
+    WebBackend() = default;
+    ~WebBackend() override;
+    WebBackend(const WebBackend&) = delete;
+    WebBackend& operator=(const WebBackend&) = delete;
+
+    void setListener(WindowEventListener* listener) override { listener_ = listener; }
+    bool start() override { return true; }
+    bool enterDisplayMode(std::int32_t width, std::int32_t height,
+                          std::int32_t colourBits) override;
+    void leaveDisplayMode() override {}
+    void showCursor(bool shown) override;
+    OpenStep openWindow(const WindowSpec& spec) override;
+    OpenStep openContext() override;  // web_gl_context.cpp
+    void show() override;
+    bool release(Release what) override;
+    void present() override;  // web_gl_context.cpp
+    bool pumpEvents() override { return !quitRequested_; }
+    void requestQuit() override { quitRequested_ = true; }
+    BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
+    std::uint32_t ticks() override;
+    std::string takeFailureReason() override;
+
+    // What the page reports while the program waits for the browser (web_events.cpp).
+    void keyFromPage(const DomKeyEvent& key);
+    void fullscreenFromPage(bool fullscreen);
+    void visibilityFromPage(bool hidden);
+
+  private:
+    void noteFailure(const std::string& why) { why_ = why; }
+    void tell(const WindowEvent& event);
+    void listenToPage();  // web_events.cpp
+    void stopListening();
+    void releaseContext();  // web_gl_context.cpp
+    void closeDisplay();
+
+    WindowEventListener* listener_ = nullptr;
+    bool windowOpen_ = false;
+    bool quitRequested_ = false;
+    std::int32_t cursorCount_ = 0;
+    WebKeyTranslator keys_;
+    std::string why_;
+
+    void* display_ = nullptr;
+    void* surface_ = nullptr;
+    void* context_ = nullptr;
+};
