@@ -11,18 +11,18 @@
 
 #include "render/gl_api.h"
 #include "window/gl_window.h"
-#include "window/win32/win32_platform.h"
-#include "window/window_registry.h"
+#include "window/win32/win32_backend.h"
 #include "window/window_texts.h"
 
 namespace {
 
 // Passes everything through, but answers message boxes without showing them: a modal box would
 // hold the test until its time limit.
-class QuietWin32Platform : public Win32Platform {
+class QuietWin32Backend : public Win32Backend {
   public:
+    QuietWin32Backend() : Win32Backend(GetModuleHandleA(nullptr)) {}
     std::vector<std::string> boxes;
-    std::int32_t messageBox(WindowHandle, const char* text, const char*, std::uint32_t) override {
+    BoxAnswer showBox(BoxKind, const char*, const char* text) override {
         boxes.emplace_back(text);
         return BoxAnswer::No;
     }
@@ -66,23 +66,22 @@ class Win32Window : public ::testing::Test {
     }
 
     void TearDown() override {
-        if (window_ != nullptr && window_->nativeWindow() != nullptr)
+        if (window_ != nullptr && backend_.window() != nullptr)
             window_->destroy();
         UnregisterClassA(WindowText::ClassName, module());
         window_.reset();
         resetWindowRouting();
-        EXPECT_EQ(platform_.boxes, std::vector<std::string>{}) << "no failure is reported";
+        EXPECT_EQ(backend_.boxes, std::vector<std::string>{}) << "no failure is reported";
     }
 
     static HINSTANCE module() { return GetModuleHandleA(nullptr); }
 
     bool open(bool fullscreen) {
-        window_ = std::make_unique<GLWindow>(platform_, reinterpret_cast<InstanceHandle>(module()),
-                                             32, fullscreen);
+        window_ = std::make_unique<GLWindow>(backend_, 32, fullscreen);
         return window_->create();
     }
 
-    HWND hwnd() const { return reinterpret_cast<HWND>(window_->nativeWindow()); }
+    HWND hwnd() const { return backend_.window(); }
     LONG style() const { return GetWindowLongA(hwnd(), GWL_STYLE); }
 
     RECT clientRect() const {
@@ -98,7 +97,7 @@ class Win32Window : public ::testing::Test {
         return seen;
     }
 
-    QuietWin32Platform platform_;
+    QuietWin32Backend backend_;
     std::unique_ptr<GLWindow> window_;
 };
 
@@ -164,7 +163,7 @@ TEST_F(Win32Window, ClassCarriesTheProgramsValues) {
 
 TEST_F(Win32Window, PixelFormatAndContextAreTheOnesAskedFor) {
     ASSERT_TRUE(open(false));
-    const HDC dc = reinterpret_cast<HDC>(window_->deviceContext());
+    const HDC dc = backend_.drawingSurface();
     PIXELFORMATDESCRIPTOR format{};
     ASSERT_NE(DescribePixelFormat(dc, GetPixelFormat(dc), sizeof(format), &format), 0);
     const DWORD wanted = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
@@ -172,7 +171,7 @@ TEST_F(Win32Window, PixelFormatAndContextAreTheOnesAskedFor) {
     EXPECT_EQ(format.iPixelType, PFD_TYPE_RGBA);
     EXPECT_GE(format.cColorBits, 24);
     EXPECT_GE(format.cDepthBits, 16);
-    EXPECT_EQ(wglGetCurrentContext(), reinterpret_cast<HGLRC>(window_->glContext()));
+    EXPECT_EQ(wglGetCurrentContext(), backend_.glContext());
     EXPECT_NE(glGetString(GL_VERSION), nullptr);
 }
 
@@ -199,45 +198,37 @@ TEST_F(Win32Window, CloseCommandEndsTheLoop) {
     EXPECT_TRUE(seen.keysUp.empty());
 }
 
-TEST(Win32Queue, MessageFieldsSurviveTheQueueAndQuitAnswersZero) {
-    Win32Platform platform;
-    const std::uintptr_t wParam = ~std::uintptr_t{0} - 5;
-    const std::intptr_t lParam = -123456789;
-    ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_APP + 7, wParam, lParam));
-    WindowMessage message;
-    ASSERT_TRUE(platform.peekMessage(message, nullptr, 0, 0, PeekFlag::NoRemove));
-    EXPECT_EQ(message.id, static_cast<std::uint32_t>(WM_APP + 7));
-    WindowMessage taken;
-    ASSERT_GT(platform.getMessage(taken, nullptr, 0, 0), 0);
-    EXPECT_EQ(taken.id, static_cast<std::uint32_t>(WM_APP + 7));
-    EXPECT_EQ(taken.wParam, wParam);
-    EXPECT_EQ(taken.lParam, lParam);
-    platform.postQuit(0);
-    EXPECT_EQ(platform.getMessage(taken, nullptr, 0, 0), 0);
-    EXPECT_FALSE(platform.peekMessage(message, nullptr, 0, 0, PeekFlag::NoRemove));
+// The queue is the system's: what is waiting is taken and dispatched without waiting, and the
+// quit request, once taken, answers false.
+TEST(Win32Queue, PumpTakesWhatIsWaitingAndQuitAnswersFalse) {
+    Win32Backend backend(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_APP + 7, 1, 2));
+    EXPECT_TRUE(backend.pumpEvents());
+    MSG message{};
+    EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) << "taken";
+    EXPECT_TRUE(backend.pumpEvents()) << "an empty queue";
+    backend.requestQuit();
+    EXPECT_FALSE(backend.pumpEvents());
+    EXPECT_FALSE(PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE));
 }
 
 // The mode record goes through as the system expects it (an old record size, three fields);
 // the screens here offer only their own size.
 TEST(Win32Display, OnlyTheScreensOwnModeIsAccepted) {
-    Win32Platform platform;
-    DisplayMode mode;
-    mode.size = 148;
-    mode.fields = DisplayField::BitsPerPixel | DisplayField::Width | DisplayField::Height;
-    mode.bitsPerPixel = 32;
-    mode.width = static_cast<std::uint32_t>(screenWidth());
-    mode.height = static_cast<std::uint32_t>(screenHeight());
-    EXPECT_EQ(platform.changeDisplayMode(mode, DisplayFlag::Fullscreen), DisplayChange::Successful);
-    mode.width = 640;
-    mode.height = 480;
-    EXPECT_EQ(platform.changeDisplayMode(mode, DisplayFlag::Fullscreen), DisplayChange::BadMode);
-    EXPECT_EQ(platform.restoreDisplayMode(), DisplayChange::Successful);
+    Win32Backend backend(GetModuleHandleA(nullptr));
+    const int width = screenWidth();
+    const int height = screenHeight();
+    EXPECT_TRUE(backend.enterDisplayMode(width, height, 32));
+    EXPECT_FALSE(backend.enterDisplayMode(640, 480, 32));
+    backend.leaveDisplayMode();
+    EXPECT_EQ(screenWidth(), width);
+    EXPECT_EQ(screenHeight(), height);
 }
 
 TEST(Win32Ticks, CountIsTheSystemsMillisecondCounter) {
-    Win32Platform platform;
+    Win32Backend backend(GetModuleHandleA(nullptr));
     const DWORD before = GetTickCount();
-    const std::uint32_t reading = platform.tickCount();
+    const std::uint32_t reading = backend.ticks();
     const DWORD after = GetTickCount();
     EXPECT_LE(reading - before, after - before);
 }
