@@ -51,9 +51,9 @@ TEST_F(MainLoop, TakesEveryEventThenRaisesIdleAndDrawThenPresentsOnce) {
     backend.queueKeyUp(37);
     quitAfter(1);
     window.run();
-    EXPECT_THAT(loopCalls(), ElementsAre("ticks", "pumpEvents", "event:KeyUp", "ticks",
-                                         "event:Idle", "event:Draw", "present", "requestQuit",
-                                         "pumpEvents"));
+    EXPECT_THAT(loopCalls(),
+                ElementsAre("ticks", "pumpEvents", "event:KeyUp", "ticks", "event:Idle",
+                            "event:Draw", "present", "requestQuit", "pumpEvents"));
     ASSERT_EQ(log.events.size(), 3u);
     EXPECT_EQ(log.events[1], std::make_pair(std::int32_t{Idle}, 16));
     EXPECT_EQ(log.events[2], std::make_pair(std::int32_t{Draw}, 0));

@@ -14,8 +14,8 @@ class WindowCreate : public ShellTest {
 
 TEST_F(WindowCreate, FullScreenOpensInOrder) {
     ASSERT_TRUE(window.create());
-    EXPECT_THAT(backend.calls(), ElementsAre("start", "enterDisplayMode", "hideCursor", "openWindow",
-                                             "hideCursor", "openContext", "show"));
+    EXPECT_THAT(backend.calls(), ElementsAre("start", "enterDisplayMode", "hideCursor",
+                                             "openWindow", "hideCursor", "openContext", "show"));
     EXPECT_TRUE(window.fullscreen());
     EXPECT_EQ(backend.cursorCount(), -2);
     EXPECT_TRUE(backend.boxes().empty());
@@ -139,7 +139,9 @@ TEST_F(WindowCreate, EveryMessageIsPrintedWithTheSystemsReason) {
 
 // Windows sends messages from inside the calls that make and show the window.
 TEST_F(WindowCreate, EventsDuringOpeningReachTheWindow) {
-    backend.onCall("openWindow", [&] { backend.deliver({WindowEvent::Kind::KeyDown, 'A', false}); });
+    backend.onCall("openWindow", [&] {
+        backend.deliver({WindowEvent::Kind::KeyDown, 'A', false});
+    });
     backend.onCall("show", [&] { backend.deliver({WindowEvent::Kind::Activate, 0, false}); });
     ASSERT_TRUE(window.create());
     EXPECT_TRUE(window.keyDown('A'));

@@ -24,10 +24,10 @@ class WindowDestroy : public ShellTest {
 TEST_F(WindowDestroy, ReleasesEverythingInOrderAndSaysNothing) {
     open();
     window.destroy();
-    EXPECT_THAT(destroyCalls(),
-                ElementsAre("leaveDisplayMode", "showCursor", "releaseCurrentContext",
-                            "releaseContext", "releaseDrawingSurface", "releaseWindow",
-                            "releaseRegistration"));
+    EXPECT_THAT(
+        destroyCalls(),
+        ElementsAre("leaveDisplayMode", "showCursor", "releaseCurrentContext", "releaseContext",
+                    "releaseDrawingSurface", "releaseWindow", "releaseRegistration"));
     EXPECT_TRUE(backend.boxes().empty());
     EXPECT_EQ(backend.cursorCount(), -1);
 }

@@ -15,11 +15,11 @@ struct Key {
 };
 
 constexpr Key kKeys[] = {
-    {XK_Escape, SDLK_ESCAPE, false, 27},   {XK_space, SDLK_SPACE, false, 32},
-    {XK_Left, SDLK_LEFT, false, 37},       {XK_Up, SDLK_UP, false, 38},
-    {XK_Right, SDLK_RIGHT, false, 39},     {XK_Down, SDLK_DOWN, false, 40},
-    {XK_KP_Left, SDLK_KP_4, true, 37},     {XK_KP_Up, SDLK_KP_8, true, 38},
-    {XK_KP_Right, SDLK_KP_6, true, 39},    {XK_KP_Down, SDLK_KP_2, true, 40},
+    {XK_Escape, SDLK_ESCAPE, false, 27}, {XK_space, SDLK_SPACE, false, 32},
+    {XK_Left, SDLK_LEFT, false, 37},     {XK_Up, SDLK_UP, false, 38},
+    {XK_Right, SDLK_RIGHT, false, 39},   {XK_Down, SDLK_DOWN, false, 40},
+    {XK_KP_Left, SDLK_KP_4, true, 37},   {XK_KP_Up, SDLK_KP_8, true, 38},
+    {XK_KP_Right, SDLK_KP_6, true, 39},  {XK_KP_Down, SDLK_KP_2, true, 40},
 };
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 namespace {
 
-void askForOurPixelFormat() {
+void askForOurGLFormat() {
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
@@ -22,12 +22,11 @@ void askForOurPixelFormat() {
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
 
+// Only asked where SDL runs on X, so the window's system information is X's.
 unsigned long xWindowOf(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11)
-        return 0;
-    return info.info.x11.window;
+    return SDL_GetWindowWMInfo(window, &info) == SDL_TRUE ? info.info.x11.window : 0;
 }
 
 std::string sizeText(int width, int height) {
@@ -110,8 +109,7 @@ bool SdlBackend::enterDisplayMode(std::int32_t width, std::int32_t height,
     if (closest.w != width || closest.h != height || closestBytes != bytesPerPixel) {
         return noteFailure("the display has no " + sizeText(width, height) + " mode at " +
                            std::to_string(bytesPerPixel) + " bytes per pixel; the closest is " +
-                           sizeText(closest.w, closest.h) + " at " +
-                           std::to_string(closestBytes));
+                           sizeText(closest.w, closest.h) + " at " + std::to_string(closestBytes));
     }
     modeWidth_ = closest.w;
     modeHeight_ = closest.h;
@@ -138,7 +136,7 @@ void SdlBackend::showCursor(bool shown) {
 // failures later and elsewhere: a window that cannot be made here is one that no pixel format
 // fits. Placed at (0, 0) explicitly: without a window manager nobody else moves it there.
 OpenStep SdlBackend::openWindow(const WindowSpec& spec) {
-    askForOurPixelFormat();
+    askForOurGLFormat();
     const bool fullscreen = spec.fullscreen && modeChosen_;
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     if (spec.fullscreen)
@@ -163,7 +161,7 @@ OpenStep SdlBackend::openWindow(const WindowSpec& spec) {
         }
     }
     windowFullscreen_ = fullscreen;
-    xWindow_ = xWindowOf(window_);
+    xWindow_ = keysFromX_ ? xWindowOf(window_) : 0;
     CloseSignals::install();
     SDL_DisableScreenSaver();
     return OpenStep::Done;

@@ -95,9 +95,10 @@ void SdlBackend::take(const SDL_Event& event) {
     }
 }
 
-// A key the X server delivered to the game's window, where the keyboard focus was.
+// A key the X server delivered to the game's window, where the keyboard focus was. SDL passes
+// on its system's events only where it runs on X (start() asks for them there).
 void SdlBackend::takeXKey(const SDL_Event& event) {
-    if (event.syswm.msg == nullptr || event.syswm.msg->subsystem != SDL_SYSWM_X11)
+    if (event.syswm.msg == nullptr)
         return;
     const XEvent& x = event.syswm.msg->msg.x11.event;
     if ((x.type != KeyPress && x.type != KeyRelease) || xWindow_ == 0 || x.xkey.window != xWindow_)
