@@ -1,13 +1,14 @@
 // The GL half of the web platform: pixel format, context and presenting on the canvas.
-// Supports: one WebGL 1 context, opaque, 8 bits a channel, with a depth buffer; made through
-// Emscripten's EGL, because its emulation of immediate-mode GL is set up only for a context made
-// that way.
+// Supports: one WebGL 1 context, opaque, 8 bits a channel, without a depth buffer (a pixel format
+// asking for one is granted: nothing drawn through gl/ tests depth); made through Emscripten's
+// EGL. The drawing code's OpenGL 1.1 reaches it through gl/.
 // Limits: one pixel format; a browser without WebGL fails at creating the context.
 // Needs: Emscripten's EGL (-lEGL) and -sASYNCIFY for the wait at each present.
 #include <EGL/egl.h>
 
 #include <string>
 
+#include "window/web/gl/webgl_frame.h"
 #include "window/web/web_page.h"
 #include "window/web/web_platform.h"
 
@@ -72,11 +73,13 @@ bool WebPlatform::setPixelFormat(DeviceContextHandle dc, std::int32_t format,
         noteFailure("pixel format " + std::to_string(format) + " is not offered");
         return false;
     }
+    // The drawing through gl/ never tests depth, so the canvas is spared a depth buffer that the
+    // browser would clear at every frame.
     const EGLint attributes[] = {EGL_RED_SIZE,     8,
                                  EGL_GREEN_SIZE,   8,
                                  EGL_BLUE_SIZE,    8,
                                  EGL_ALPHA_SIZE,   wanted.alphaBits > 0 ? 8 : 0,
-                                 EGL_DEPTH_SIZE,   wanted.depthBits,
+                                 EGL_DEPTH_SIZE,   0,
                                  EGL_STENCIL_SIZE, wanted.stencilBits,
                                  EGL_NONE};
     EGLConfig config = nullptr;
@@ -144,10 +147,12 @@ bool WebPlatform::deleteGLContext(GLContextHandle context) {
 }
 
 // The browser shows what was drawn once the program gives it its turn; waiting for its next
-// frame is that turn, and paces the loop to the browser's frame rate.
+// frame is that turn, and paces the loop to the browser's frame rate. The frame's quads, gathered
+// until now, reach WebGL first.
 bool WebPlatform::swapBuffers(DeviceContextHandle dc) {
     if (!isDeviceContext(dc))
         return false;
+    drawPendingQuads();
     eglSwapBuffers(asDisplay(display_), static_cast<EGLSurface>(surface_));
     WebPage::waitForNextFrame();
     return true;

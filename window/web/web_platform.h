@@ -12,8 +12,8 @@
 //
 // Supports: one window, which is the page's canvas (Module.canvas): creating it sizes the
 // canvas's drawing buffer and names the page, showing it makes it visible, the focus is the
-// canvas's keyboard focus. The GL context is WebGL 1 made through Emscripten's EGL, under its
-// emulation of immediate-mode GL (the emulation works only for a context made that way).
+// canvas's keyboard focus. The GL context is WebGL 1 made through Emscripten's EGL; the drawing
+// code's OpenGL 1.1 is translated onto it by gl/.
 // Keys come from the canvas as the DOM reports them (keyCode is the virtual-key code); the
 // game's keys do not scroll the page while the canvas has the focus; Escape that ends the
 // canvas's full screen is the browser's (web_keys.h). A hidden tab counts as minimised.
@@ -26,7 +26,7 @@
 // same box twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so
 // the game stands still until it is shown again. Closing the tab ends the game without a
 // close message.
-// Needs: Emscripten's -sLEGACY_GL_EMULATION, -sASYNCIFY, -lEGL and html5.h; the page of
+// Needs: Emscripten's -sASYNCIFY, -lEGL and html5.h; the page of
 // window/web/page/; WebGL in the browser.
 class WebPlatform : public Platform {
   public:
