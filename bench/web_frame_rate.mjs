@@ -2,9 +2,12 @@
 //   - the full-well page's frames per second and the milliseconds its Draw takes (its own
 //     console lines, one a second), beside the rate at which the same browser runs animation
 //     frames on an empty page;
+//   - the same two rates in Firefox (Debian's firefox-esr), which offers WebGL only with a
+//     display: it runs with a window on $DISPLAY (bench/run-web-bench gives it an Xvfb);
 //   - the size of each file a player downloads, raw and gzip-compressed (level 6, as web
 //     servers commonly send them).
 // node bench/web_frame_rate.mjs --bench-page DIR --page DIR [--seconds N]
+//                               [--browsers chromium,firefox]
 import fs from "node:fs";
 import http from "node:http";
 import { createRequire } from "node:module";
@@ -15,7 +18,7 @@ import zlib from "node:zlib";
 const require = createRequire(new URL("../tests/web/package.json", import.meta.url));
 const puppeteer = require("puppeteer-core");
 
-const options = { seconds: 10 };
+const options = { seconds: 10, browsers: "chromium,firefox" };
 for (let i = 2; i < process.argv.length; i += 2) {
     options[process.argv[i].replace(/^--/, "").replace(/-(.)/g, (_, c) => c.toUpperCase())] =
         process.argv[i + 1];
@@ -91,29 +94,57 @@ function printSizes(folder) {
     printSize("together", raw, packed);
 }
 
+const launchers = {
+    chromium: () => puppeteer.launch({
+        executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
+        headless: true,
+        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+            "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--disable-quic"],
+    }),
+    // Headless, it offers no WebGL; with a window on the display it draws with llvmpipe.
+    firefox: () => puppeteer.launch({
+        browser: "firefox",
+        executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr",
+        headless: false,
+    }),
+};
+
+async function measure(name, url) {
+    const firefox = process.env.VORN_FIREFOX || "/usr/bin/firefox-esr";
+    if (name === "firefox" && (!process.env.DISPLAY || !fs.existsSync(firefox))) {
+        console.log(`\nfirefox: not measured (${process.env.DISPLAY ? firefox : "no DISPLAY"})`);
+        return;
+    }
+    const browser = await launchers[name]();
+    try {
+        const where = name === "chromium" ? "headless, WebGL on SwiftShader" : `on ${process.env.DISPLAY}`;
+        console.log(`\nbrowser: ${await browser.version()} (${where})`);
+        const samples = await frameRates(browser, url);
+        if (samples.length === 0) throw new Error("the full-well page wrote no frame counts");
+        const rates = samples.map((sample) => sample.perSecond);
+        const drawing = samples.map((sample) => sample.drawMs);
+        const empty = await emptyPageRate(browser);
+        const [low, high] = [Math.min(...rates), Math.max(...rates)];
+        console.log(`full-well frame, frames per second over ${rates.length} s: median ` +
+            `${median(rates).toFixed(1)} (${low.toFixed(1)} .. ${high.toFixed(1)})`);
+        console.log(`  the game's Draw, ms a frame: median ${median(drawing).toFixed(2)}`);
+        console.log(`the browser's animation frames on an empty page: ${empty.toFixed(1)} per second`);
+        console.log(`  full-well rate / empty-page rate: ${(100 * median(rates) / empty).toFixed(0)} %`);
+    } finally {
+        await browser.close();
+    }
+}
+
 const server = await serve(options.benchPage);
-const browser = await puppeteer.launch({
-    executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
-    headless: true,
-    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-        "--no-first-run", "--disable-background-networking", "--disable-component-update",
-        "--disable-sync", "--disable-quic"],
-});
 try {
-    console.log(`machine: ${os.cpus().length} processors, ${os.cpus()[0].model}`);
-    console.log(`browser: ${await browser.version()} (headless, WebGL on SwiftShader)`);
-    const samples = await frameRates(browser, `http://127.0.0.1:${server.address().port}/`);
-    if (samples.length === 0) throw new Error("the full-well page wrote no frame counts");
-    const rates = samples.map((sample) => sample.perSecond);
-    const drawing = samples.map((sample) => sample.drawMs);
-    const empty = await emptyPageRate(browser);
-    const [low, high] = [Math.min(...rates), Math.max(...rates)];
-    console.log(`\nfull-well frame, frames per second over ${rates.length} s: median ` +
-        `${median(rates).toFixed(1)} (${low.toFixed(1)} .. ${high.toFixed(1)})`);
-    console.log(`  the game's Draw, ms a frame: median ${median(drawing).toFixed(2)}`);
-    console.log(`the browser's animation frames on an empty page: ${empty.toFixed(1)} per second`);
+    console.log(`machine: ${os.cpus().length} processors, ${os.cpus()[0].model}, ` +
+        `load average ${os.loadavg()[0].toFixed(1)}`);
+    for (const name of options.browsers.split(",")) {
+        if (!launchers[name]) throw new Error(`unknown browser ${name}`);
+        await measure(name, `http://127.0.0.1:${server.address().port}/`);
+    }
 } finally {
-    await browser.close();
     server.close();
 }
 printSizes(options.page);

@@ -1,6 +1,7 @@
 # The page a browser opens, put together in one folder that any static web server can serve:
 #   index.html     the page (window/web/page/index.html)
-#   vorngame.js    the loader of the packed images, then Emscripten's script for the module
+#   vorngame.js    the loader of the packed images, then Emscripten's script for the module,
+#                  minified together by terser (cmake/vorn_minify_script.cjs)
 #   vorngame.wasm  the WebAssembly module
 #   vorngame.data  the read-out images, packed into the working folder of Emscripten's file system
 # vorn_web_page(<program target> <folder> ALL_IMAGES | IMAGES <name>...) makes one such folder
@@ -15,6 +16,14 @@ set(VORN_FILE_PACKAGER ${EMSCRIPTEN_ROOT_PATH}/tools/file_packager.py)
 if(NOT EXISTS ${VORN_FILE_PACKAGER})
     message(FATAL_ERROR "Emscripten's file packager is not at ${VORN_FILE_PACKAGER}")
 endif()
+
+# Debian's terser (node-terser), which emcc's node finds through NODE_PATH as it does acorn.
+set(VORN_TERSER_DIR /usr/share/nodejs/terser)
+if(NOT EXISTS ${VORN_TERSER_DIR})
+    message(FATAL_ERROR "terser is not at ${VORN_TERSER_DIR}: install node-terser "
+                        "(scripts/deps/web.txt)")
+endif()
+find_program(VORN_NODE_FOR_PAGE node REQUIRED)
 
 function(vorn_web_page program folder)
     cmake_parse_arguments(PARSE_ARGV 2 page "ALL_IMAGES" "" "IMAGES")
@@ -46,16 +55,21 @@ function(vorn_web_page program folder)
         VERBATIM)
 
     # One script: the loader first, so the images are asked for before the module starts.
+    set(joined ${folder}/.vorngame-joined.js)
     add_custom_command(
         OUTPUT ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
-        COMMAND ${CMAKE_COMMAND} -DOUT=${folder}/vorngame.js
+        COMMAND ${CMAKE_COMMAND} -DOUT=${joined}
                 "-DPARTS=${loader}$<SEMICOLON>$<TARGET_FILE:${program}>"
                 -P ${PROJECT_SOURCE_DIR}/cmake/VornJoinFiles.cmake
+        COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
+                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs ${joined}
+                ${folder}/vorngame.js
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${program}>/vorngame.wasm
                 ${folder}/vorngame.wasm
         COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/window/web/page/index.html
                 ${folder}/index.html
         DEPENDS ${loader} ${program} ${PROJECT_SOURCE_DIR}/window/web/page/index.html
+                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs
         COMMENT "Putting the page together in ${folder}"
         VERBATIM)
 

@@ -1,11 +1,12 @@
 // The GL half of the web backend: the context on the canvas, and presenting.
-// Supports: one WebGL 1 context, opaque, 8 bits a channel, with a depth buffer; made through
-// Emscripten's EGL, because its emulation of immediate-mode GL is set up only for a context made
-// that way.
+// Supports: one WebGL 1 context, opaque, 8 bits a channel, without a depth buffer (nothing drawn
+// through gl/ tests depth); made through Emscripten's EGL. The drawing code's OpenGL 1.1 reaches
+// it through gl/.
 // Limits: one configuration; a browser without WebGL fails at making the context.
 // Needs: Emscripten's EGL (-lEGL) and -sASYNCIFY for the wait at each present.
 #include <EGL/egl.h>
 
+#include "window/web/gl/webgl_frame.h"
 #include "window/web/web_backend.h"
 #include "window/web/web_page.h"
 
@@ -17,7 +18,9 @@ EGLDisplay asDisplay(void* display) {
 
 }  // namespace
 
-// An opaque canvas (no alpha) shows the frame as a desktop window would.
+// An opaque canvas (no alpha) shows the frame as a desktop window would. The drawing through gl/
+// never tests depth, so the canvas is spared a depth buffer that the browser would clear at every
+// frame.
 OpenStep WebBackend::openContext() {
     EGLDisplay display = eglGetDisplay(EGL_DEFAULT_DISPLAY);
     if (display == EGL_NO_DISPLAY || eglInitialize(display, nullptr, nullptr) != EGL_TRUE) {
@@ -25,8 +28,8 @@ OpenStep WebBackend::openContext() {
         return OpenStep::FindFormat;
     }
     display_ = display;
-    const EGLint attributes[] = {EGL_RED_SIZE,   8,  EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
-                                 EGL_DEPTH_SIZE, 16, EGL_NONE};
+    const EGLint attributes[] = {EGL_RED_SIZE,   8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
+                                 EGL_DEPTH_SIZE, 0, EGL_NONE};
     EGLConfig config = nullptr;
     EGLint count = 0;
     if (eglChooseConfig(display, attributes, &config, 1, &count) != EGL_TRUE || count < 1) {
@@ -70,10 +73,12 @@ void WebBackend::closeDisplay() {
 }
 
 // The browser shows what was drawn once the program gives it its turn; waiting for its next
-// frame is that turn, and paces the loop to the browser's frame rate.
+// frame is that turn, and paces the loop to the browser's frame rate. The frame's quads, gathered
+// until now, reach WebGL first.
 void WebBackend::present() {
     if (context_ == nullptr)
         return;
+    drawPendingQuads();
     eglSwapBuffers(asDisplay(display_), static_cast<EGLSurface>(surface_));
     WebPage::waitForNextFrame();
 }

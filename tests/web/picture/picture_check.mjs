@@ -1,0 +1,122 @@
+// The picture check: frames drawn in the browser through the web build's own GL against the
+// same frames drawn natively by Mesa (vorn_web_picture_reference): the full well, drawn
+// unfiltered, and a piece turning part way, drawn with linear filtering. The page compares them
+// itself and hands back only the outcome: a whole frame sent back over the browser's driver
+// connection takes seconds.
+//   node picture_check.mjs    with VORN_WEB_PICTURE_PAGE (the page's folder) and
+//                             VORN_WEB_PICTURE_REFERENCE (the native frame) in the environment;
+//                             VORN_WEB_BROWSER=firefox runs it in Firefox, which needs a display
+import assert from "node:assert/strict";
+import fs from "node:fs";
+import http from "node:http";
+import path from "node:path";
+import { createRequire } from "node:module";
+import { test } from "node:test";
+
+// puppeteer-core is where `npm ci` put it, in the build tree (VORN_NODE_MODULES).
+const puppeteer = createRequire(path.join(path.dirname(process.env.VORN_NODE_MODULES), "package.json"))(
+    "puppeteer-core");
+
+const pageFolder = process.env.VORN_WEB_PICTURE_PAGE;
+const referenceFile = process.env.VORN_WEB_PICTURE_REFERENCE;
+const [WIDTH, HEIGHT, TOLERANCE] = [800, 600, 2];
+// The full well lies on whole pixels: every pixel must match. A piece turned part way has edges
+// across pixels and is filtered between texels, where two rasterisers may differ a little in
+// coverage and in the weights' rounding (here 12 of its 480,000 pixels, at one edge pixel by
+// 127); drawing it unfiltered put 372 apart.
+const SCENES = [{ name: "the full well at rest", allowedApart: 0 },
+    { name: "a piece turning", allowedApart: 20 }];
+
+function serve() {
+    const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+    const server = http.createServer((request, response) => {
+        const name = new URL(request.url, "http://x").pathname.slice(1) || "index.html";
+        const file = name === "reference.rgb" ? referenceFile : path.join(pageFolder, name);
+        fs.readFile(file, (error, body) => {
+            response.writeHead(error ? 404 : 200,
+                { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
+            response.end(error ? "" : body);
+        });
+    });
+    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
+}
+
+function launch() {
+    if (process.env.VORN_WEB_BROWSER === "firefox")
+        return puppeteer.launch({ browser: "firefox", headless: false,
+            executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr" });
+    return puppeteer.launch({
+        executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
+        headless: true,
+        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+            "--no-first-run", "--disable-background-networking", "--disable-component-update",
+            "--disable-sync", "--disable-quic"],
+    });
+}
+
+// Runs in the page: each drawn frame is RGBA with its bottom row first, the reference frames RGB
+// with their top row first, one after the other.
+async function compareInPage(width, height, tolerance) {
+    const reference = new Uint8Array(await (await fetch("reference.rgb")).arrayBuffer());
+    const frameBytes = width * height * 3;
+    return (Module.vornPictures || []).map((drawn, frame) => {
+        const outcome = { drawnBytes: drawn.length, differing: 0, worst: 0, lit: 0,
+            firstDiffering: [] };
+        if (reference.length < (frame + 1) * frameBytes || drawn.length !== width * height * 4)
+            return outcome;
+        for (let y = 0; y < height; ++y) {
+            for (let x = 0; x < width; ++x) {
+                const d = ((height - 1 - y) * width + x) * 4;
+                const r = frame * frameBytes + (y * width + x) * 3;
+                let apart = 0;
+                for (let c = 0; c < 3; ++c)
+                    apart = Math.max(apart, Math.abs(drawn[d + c] - reference[r + c]));
+                outcome.worst = Math.max(outcome.worst, apart);
+                outcome.lit += reference[r] + reference[r + 1] + reference[r + 2] > 0 ? 1 : 0;
+                if (apart <= tolerance) continue;
+                ++outcome.differing;
+                if (outcome.firstDiffering.length < 5)
+                    outcome.firstDiffering.push({ x, y, drawn: [...drawn.subarray(d, d + 3)],
+                        reference: [...reference.subarray(r, r + 3)] });
+            }
+        }
+        return outcome;
+    });
+}
+
+test("the frames in the browser are the ones Mesa draws natively", async (t) => {
+    assert.ok(pageFolder && referenceFile, "VORN_WEB_PICTURE_PAGE and VORN_WEB_PICTURE_REFERENCE");
+    const server = await serve();
+    const browser = await launch();
+    try {
+        const page = await browser.newPage();
+        const console = [];
+        const drawn = new Promise((resolve) => page.on("console", (message) => {
+            console.push(message.text());
+            if (message.text() === "vorn_picture: drawn") resolve();
+        }));
+        await page.goto(`http://127.0.0.1:${server.address().port}/`);
+        let timer;
+        await Promise.race([drawn, new Promise((resolve) => { timer = setTimeout(resolve, 30000); })]);
+        clearTimeout(timer);
+        assert.ok(console.includes("vorn_picture: drawn"), `the page drew: ${console.join(" | ")}`);
+        const outcomes = await page.evaluate(compareInPage, WIDTH, HEIGHT, TOLERANCE);
+        assert.equal(fs.statSync(referenceFile).size, SCENES.length * WIDTH * HEIGHT * 3,
+            "the reference holds every frame");
+        assert.equal(outcomes.length, SCENES.length, "the page drew every frame");
+        outcomes.forEach((outcome, frame) => {
+            const scene = SCENES[frame].name;
+            assert.equal(outcome.drawnBytes, WIDTH * HEIGHT * 4, `${scene}: a whole frame read`);
+            // Not two blank frames: the full well is 300 x 480 pixels; a piece is 4 blocks.
+            assert.ok(outcome.lit > (frame === 0 ? 145000 : 3000), `${scene}: ${outcome.lit} lit`);
+            assert.ok(outcome.differing <= SCENES[frame].allowedApart,
+                `${scene}: ${outcome.differing} pixels apart by more than ${TOLERANCE} (the ` +
+                `worst by ${outcome.worst}); the first: ${JSON.stringify(outcome.firstDiffering)}`);
+            t.diagnostic(`${scene}: ${outcome.lit} lit pixels, ${outcome.differing} apart by ` +
+                `more than ${TOLERANCE}, the worst by ${outcome.worst}`);
+        });
+    } finally {
+        await browser.close();
+        server.close();
+    }
+});

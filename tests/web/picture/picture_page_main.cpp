@@ -1,0 +1,41 @@
+// The picture check's frames drawn in the browser, through the game's window over the web
+// backend and so through the web build's own GL, each read back at once (the canvas keeps
+// nothing once the page has had its turn) and left in Module.vornPictures (RGBA, bottom row
+// first) for picture_check.mjs to compare.
+#include <GL/gl.h>
+#include <emscripten.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "tests/web/picture/picture_scenes.h"
+#include "window/gl_window.h"
+#include "window/web/gl/webgl_frame.h"
+#include "window/web/web_backend.h"
+
+// clang-format off
+EM_JS(void, vorn_keep_picture, (const unsigned char* pixels, int size), {
+    Module.vornPictures = Module.vornPictures || [];
+    Module.vornPictures.push(HEAPU8.slice(pixels, pixels + size));
+});
+// clang-format on
+
+int main() {
+    WebBackend backend;
+    GLWindow window(backend, 32, false);
+    if (!window.create())
+        return 1;
+    std::vector<unsigned char> pixels(PictureScenes::kWidth * PictureScenes::kHeight * 4);
+    for (int scene = 0; scene < PictureScenes::kCount; ++scene) {
+        if (!PictureScenes::draw(scene)) {
+            std::printf("vorn_picture: scene %d could not be set up\n", scene);
+            return 1;
+        }
+        drawPendingQuads();
+        glReadPixels(0, 0, PictureScenes::kWidth, PictureScenes::kHeight, GL_RGBA, GL_UNSIGNED_BYTE,
+                     pixels.data());
+        vorn_keep_picture(pixels.data(), static_cast<int>(pixels.size()));
+    }
+    std::printf("vorn_picture: drawn\n");
+    return 0;
+}

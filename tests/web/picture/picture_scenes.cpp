@@ -1,0 +1,37 @@
+#include "tests/web/picture/picture_scenes.h"
+
+#include <cstdint>
+#include <memory>
+
+#include "bench/full_well_scene.h"
+#include "game/frame_event.h"
+#include "game/game_session.h"
+#include "game/random_source.h"
+#include "game/tick_clock.h"
+
+namespace PictureScenes {
+
+bool draw(int scene) {
+    static std::uint32_t now = 0;
+    now = 1000;
+    setTickSource([] { return now; });
+    setRandomSource([] { return FullWell::kPieceShape; });
+    auto session = std::make_unique<GameSession>();
+    setRandomSource({});
+    bool drawn = false;
+    if (scene == 0) {
+        drawn = FullWell::fillSession(*session) && session->handleEvent(Draw, 0);
+    } else if (scene == 1) {
+        // Two rows down first: at its spawn row the turn has no room.
+        now += 2000;
+        session->handleEvent(Idle, 2000);
+        session->handleEvent(Idle, 0);
+        session->handleEvent(KeyUp, VirtualKey::Up);
+        now += 30;
+        drawn = session->handleEvent(Draw, 0);
+    }
+    setTickSource({});
+    return drawn;
+}
+
+}  // namespace PictureScenes
