@@ -13,6 +13,7 @@
 // program at build time to list its tests.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libgallium\n"     // Mesa's drivers (the software rasterizer) since Mesa 24
+           "leak:libGLX_mesa\n"    // Mesa's GLX, when SDL makes a window on X in the shell tests
            "leak:libdbus-1.so\n";  // SDL asks D-Bus about the session when its video starts
 }
 
