@@ -193,7 +193,8 @@ drive_c_files() {
     (cd "$WINEPREFIX/drive_c" && find . -path './users/*/Temp' -prune -o -print | sort)
 }
 
-installed_programs() { wine uninstaller --list 2>/dev/null | tr -d '\r'; }
+# Wine 8 prints the list on standard output, Wine 10 on standard error.
+installed_programs() { wine uninstaller --list 2>&1 | tr -d '\r'; }
 
 installer_cases() {
     local setup folder link before
