@@ -51,10 +51,15 @@ std::int32_t SdlPlatform::messageBox(WindowHandle, const char* text, const char*
     box.message = text;
     box.numbuttons = question ? 2 : 1;
     box.buttons = question ? kYesNo : kOk;
+    // On X, SDL shows the box from a forked child with a connection of its own; when that child
+    // fails on its own (its connection closed, say), the game's display is still there and the
+    // box is tried once more.
+    const int tries = releasesFromX11_ ? 2 : 1;
     int pressed = -1;
-    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+    for (int tried = 1; SDL_ShowMessageBox(&box, &pressed) != 0; ++tried) {
         std::fprintf(stderr, "vorngame: (no message box could be shown: %s)\n", SDL_GetError());
-        return BoxAnswer::Failed;
+        if (tried == tries)
+            return BoxAnswer::Failed;
     }
     // -1: the box was closed without a button.
     return pressed < 0 ? BoxAnswer::Cancel : pressed;
