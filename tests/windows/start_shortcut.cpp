@@ -8,6 +8,7 @@
 #include <shlobj.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 namespace {
