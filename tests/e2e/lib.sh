@@ -136,10 +136,12 @@ shot() {
     echo "$work/$1.png"
 }
 
-# "x y r g b" for every pixel of a rectangle of a screenshot, in screen coordinates.
+# "x y r g b" for every pixel of a rectangle of a screenshot, in screen coordinates. Read as
+# red, green and blue even when ImageMagick 7 keeps a colourless shot as one grey channel.
 pixels() {
     local file=$1 x=$2 y=$3 w=$4 h=$5
-    "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 txt:- |
+    "$CONVERT" "$file" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 -colorspace sRGB \
+        -type TrueColor txt:- |
         awk -v ox="$x" -v oy="$y" -F'[,:() ]+' 'NR > 1 { print $1 + ox, $2 + oy, $3, $4, $5 }'
 }
 

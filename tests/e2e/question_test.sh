@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # On a screen without an 800x600 mode the program asks before playing in a window: Return
 # (Yes) gives an 800x600 window at (0, 0) with the game; Escape (No) gives "Program Will Now
-# Close." and no game. In the window, a key let go while another window has the keyboard focus
-# does nothing. On a screen with no OpenGL pixel format at all, Yes leads to the message that
-# says so.
+# Close." and no game; a box whose own X connection is closed comes again. In the window, a key
+# let go while another window has the keyboard focus does nothing. On a screen with no OpenGL
+# pixel format at all, Yes leads to the message that says so.
 source "$(dirname "$0")/lib.sh"
 
 start_xvfb 1024x768
@@ -53,6 +53,25 @@ expect_exit 1 15
 root=$(xwininfo -root | awk '/-geometry/ { print $2 }')
 [ "$root" = "1024x768+0+0" ] || fail "the screen is $root after the run"
 note "No: the program closed without a game"
+
+# The box is shown by a child process of SDL's with an X connection of its own. When the server
+# closes that connection (as xkill would), the game's own display is still there: it does not
+# say it lost it, and asks again.
+start_game
+question=$(wait_for_window "Lumo GL" 20)
+xdotool windowkill "$question"
+question=$(wait_for_window "Lumo GL" 20)
+key_in_window "$question" Return
+wait_for_window VornGame 20 >/dev/null
+wait_for_drawing 20
+! grep -q "connection to the X server" "$work/game.err" ||
+    fail "the box's own connection was taken for the game's"
+[ "$(grep -c "Use Windowed Mode Instead?" "$work/game.err")" = 1 ] ||
+    fail "the question was printed more than once"
+xdotool mousemove 400 300
+xdotool key Escape
+expect_exit 0 15
+note "the box's connection closed: asked again, Yes played in a window"
 
 # An 8-bit screen: the X server offers no OpenGL pixel format for the window.
 start_xvfb 1024x768x8

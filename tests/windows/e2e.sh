@@ -4,8 +4,8 @@
 # act on release, Escape and Alt+F4; on Xorg's dummy driver (as root), a real switch to 800x600
 # with the desktop's mode back at the end; and the installer: installed silently, started from
 # its Start-menu shortcut, removed silently. Prints one "ok"/"not ok" line per check;
-# screenshots and logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR (the
-# cross-build tree, with its packages in BUILD_DIR/packages).
+# screenshots and logs stay in BUILD_DIR/e2e. Usage: tests/windows/e2e.sh BUILD_DIR START_SHORTCUT
+# (the cross-build tree, with its packages in BUILD_DIR/packages, and its vorn_start_shortcut.exe).
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
@@ -15,7 +15,8 @@ source "$here/frame_reading.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/../support/xorg_dummy.sh"
 
-build=$(cd "${1:?usage: e2e.sh BUILD_DIR}" && pwd)
+build=$(cd "${1:?usage: e2e.sh BUILD_DIR START_SHORTCUT}" && pwd)
+start_shortcut=${2:?usage: e2e.sh BUILD_DIR START_SHORTCUT}
 run_dir=$build/run
 work=$build/e2e
 [ -f "$run_dir/vorngame.exe" ] || { echo "not ok - no $run_dir/vorngame.exe: build first"; exit 1; }
@@ -193,7 +194,8 @@ drive_c_files() {
     (cd "$WINEPREFIX/drive_c" && find . -path './users/*/Temp' -prune -o -print | sort)
 }
 
-installed_programs() { wine uninstaller --list 2>/dev/null | tr -d '\r'; }
+# Wine 8 prints the list on standard output, Wine 10 on standard error.
+installed_programs() { wine uninstaller --list 2>&1 | tr -d '\r'; }
 
 installer_cases() {
     local setup folder link before
@@ -221,9 +223,10 @@ digit4.raw digit5.raw digit6.raw digit7.raw digit8.raw digit9.raw level.raw scor
     check "an entry in the list of installed programs" \
         equal "$(installed_programs | grep -c '|||VornGame$')" 1
 
-    # Started from elsewhere: only the shortcut's own folder holds the images.
-    (cd "$work" && exec timeout -k 5 120 wine start /wait /unix "$link" >/dev/null \
-        2>"$work/installed.log") &
+    # Started from elsewhere: only the shortcut's own folder holds the images. Not with
+    # `wine start /wait`: under Wine 10 it returns at once for a shortcut, with a code of its own.
+    (cd "$work" && exec timeout -k 5 120 wine "$start_shortcut" "$(winepath -w "$link")" \
+        >/dev/null 2>"$work/installed.log") &
     VORN_GAME_PID=$!
     check "the shortcut starts the installed game, which draws its well" \
         wait_until frame_up "$work/installed.png" 0 0

@@ -7,9 +7,11 @@ VORN_CONVERT=/usr/bin/convert
 
 # well_text SHOT X0 Y0: the well as 16 lines of 10 cells, one letter per cell from the colour at
 # its middle: "." empty, r g y b m c w for red, green, yellow, blue, magenta, cyan, grey.
+# Always read as red, green and blue: ImageMagick 7 writes a shot with no colour in it (a black
+# screen) as one grey channel, which the parser below would take for lit cells.
 well_text() {
     "$VORN_CONVERT" "$1" -crop "300x480+$(($2 + 50))+$(($3 + 44))" +repage \
-        -define sample:offset=50 -sample 10x16 -depth 8 txt:- |
+        -define sample:offset=50 -sample 10x16 -depth 8 -colorspace sRGB -type TrueColor txt:- |
         awk -F'[,:() ]+' 'NR > 1 {
                 code = ($3 >= 96) + 2 * ($4 >= 96) + 4 * ($5 >= 96)
                 row[$2] = row[$2] substr(".rgybmcw", code + 1, 1)

@@ -41,10 +41,15 @@ BoxAnswer SdlBackend::showBox(BoxKind kind, const char* caption, const char* tex
     box.message = text;
     box.numbuttons = question ? 2 : 1;
     box.buttons = question ? kYesNo : kOkOnly;
+    // On X, SDL shows the box from a forked child with a connection of its own; when that child
+    // fails on its own (its connection closed, say), the game's display is still there and the
+    // box is tried once more.
+    const int tries = keysFromX_ ? 2 : 1;
     int pressed = -1;
-    if (SDL_ShowMessageBox(&box, &pressed) != 0) {
+    for (int tried = 1; SDL_ShowMessageBox(&box, &pressed) != 0; ++tried) {
         std::fprintf(stderr, "vorngame: (no message box could be shown: %s)\n", SDL_GetError());
-        return BoxAnswer::Failed;
+        if (tried == tries)
+            return BoxAnswer::Failed;
     }
     switch (pressed) {
         case kYes:
