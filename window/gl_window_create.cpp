@@ -54,8 +54,8 @@ bool GLWindow::create() {
     }
     if (fullscreen_)
         backend_.showCursor(false);
-    const WindowSpec spec{width_, height_, colourBits_, fullscreen_, WindowText::Title};
-    const OpenStep window = backend_.openWindow(spec);
+    const WindowSpec asked{width_, height_, colourBits_, fullscreen_, WindowText::Title};
+    const OpenStep window = backend_.openWindow(asked);
     // Without a window there is nothing to give back: a changed display mode and a hidden
     // cursor stay so until the program ends.
     if (window == OpenStep::Window)

@@ -74,7 +74,7 @@ class WindowBackend {
     virtual void showCursor(bool shown) = 0;
     // Makes the window, not yet shown: Done, Window, or, where the system fixes the pixel format
     // as it makes the window (X), FindFormat.
-    virtual OpenStep openWindow(const WindowSpec& spec) = 0;
+    virtual OpenStep openWindow(const WindowSpec& asked) = 0;
     // Makes the window's GL context current: Done, or the step that failed.
     virtual OpenStep openContext() = 0;
     // Shows the window in front, with the keyboard focus.

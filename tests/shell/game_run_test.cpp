@@ -39,8 +39,8 @@ TEST_F(GameRun, OpensFullScreenRunsTheGameAndEndsWithZeroOnEscape) {
     escapeAfter(3, [&](GameSession&) { registered = runningWindow()->callback(); });
     EXPECT_EQ(runGame(backend), ExitCode::Normal);
     EXPECT_EQ(registered, &forwardFrameEvent);
-    EXPECT_TRUE(backend.windowSpec().fullscreen);
-    EXPECT_EQ(backend.windowSpec().colourBits, 32);
+    EXPECT_TRUE(backend.windowAsked().fullscreen);
+    EXPECT_EQ(backend.windowAsked().colourBits, 32);
     EXPECT_EQ(backend.count("present"), 3u);
     // Nothing else is given back at the end: the system does that when the process ends.
     // The display mode is, last, since not every system gives it back by itself.
@@ -65,7 +65,7 @@ TEST_F(GameRun, AWindowAskedForAtOnceLeavesTheDisplayAloneAndAsksNothing) {
     EXPECT_EQ(runGame(backend, WindowRequest::Windowed), ExitCode::Normal);
     EXPECT_EQ(backend.count("enterDisplayMode"), 0u);
     EXPECT_TRUE(backend.boxes().empty());
-    EXPECT_FALSE(backend.windowSpec().fullscreen);
+    EXPECT_FALSE(backend.windowAsked().fullscreen);
     EXPECT_EQ(backend.count("present"), 2u);
     EXPECT_EQ(backend.count("leaveDisplayMode"), 0u);
 }

@@ -19,12 +19,12 @@ TEST_F(WindowCreate, FullScreenOpensInOrder) {
     EXPECT_TRUE(window.fullscreen());
     EXPECT_EQ(backend.cursorCount(), -2);
     EXPECT_TRUE(backend.boxes().empty());
-    const WindowSpec& spec = backend.windowSpec();
-    EXPECT_EQ(spec.width, 800);
-    EXPECT_EQ(spec.height, 600);
-    EXPECT_EQ(spec.colourBits, 32);
-    EXPECT_TRUE(spec.fullscreen);
-    EXPECT_STREQ(spec.title, "VornGame");
+    const WindowSpec& asked = backend.windowAsked();
+    EXPECT_EQ(asked.width, 800);
+    EXPECT_EQ(asked.height, 600);
+    EXPECT_EQ(asked.colourBits, 32);
+    EXPECT_TRUE(asked.fullscreen);
+    EXPECT_STREQ(asked.title, "VornGame");
 }
 
 TEST_F(WindowCreate, RefusedModeAnsweredYesOpensAWindowWithTheCursorHiddenOnce) {
@@ -38,7 +38,7 @@ TEST_F(WindowCreate, RefusedModeAnsweredYesOpensAWindowWithTheCursorHiddenOnce) 
               "Mode Instead?");
     EXPECT_EQ(backend.boxes()[0].caption, "Lumo GL");
     EXPECT_FALSE(window.fullscreen());
-    EXPECT_FALSE(backend.windowSpec().fullscreen);
+    EXPECT_FALSE(backend.windowAsked().fullscreen);
     EXPECT_EQ(backend.count("hideCursor"), 1u);
 }
 

@@ -87,8 +87,8 @@ void FakeBackend::showCursor(bool shown) {
     record(shown ? "showCursor" : "hideCursor");
 }
 
-OpenStep FakeBackend::openWindow(const WindowSpec& spec) {
-    spec_ = spec;
+OpenStep FakeBackend::openWindow(const WindowSpec& asked) {
+    asked_ = asked;
     record("openWindow");
     if (openFailure_ == OpenStep::Window || (failsAtWindow_ && madeWithTheContext(openFailure_)))
         return openFailure_;

@@ -56,7 +56,7 @@ class FakeBackend : public WindowBackend {
     const std::vector<std::string>& calls() const { return calls_; }
     std::size_t count(const std::string& name) const;
     const std::vector<Box>& boxes() const { return boxes_; }
-    const WindowSpec& windowSpec() const { return spec_; }
+    const WindowSpec& windowAsked() const { return asked_; }
     std::int32_t cursorCount() const { return cursorCount_; }
     bool hasListener() const { return listener_ != nullptr; }
     WindowEventListener* listener() const { return listener_; }
@@ -70,7 +70,7 @@ class FakeBackend : public WindowBackend {
                           std::int32_t colourBits) override;
     void leaveDisplayMode() override;
     void showCursor(bool shown) override;
-    OpenStep openWindow(const WindowSpec& spec) override;
+    OpenStep openWindow(const WindowSpec& asked) override;
     OpenStep openContext() override;
     void show() override;
     bool release(Release what) override;
@@ -98,7 +98,7 @@ class FakeBackend : public WindowBackend {
     BoxAnswer questionAnswer_ = BoxAnswer::No;
     bool boxesFail_ = false;
     std::vector<Box> boxes_;
-    WindowSpec spec_;
+    WindowSpec asked_;
     std::int32_t cursorCount_ = 0;
     std::deque<std::uint32_t> scriptedTicks_;
     std::uint32_t nextTick_ = 0;

@@ -135,15 +135,15 @@ void SdlBackend::showCursor(bool shown) {
 // SDL loads GL and picks the X visual before it makes the X window, and X reports its own
 // failures later and elsewhere: a window that cannot be made here is one that no pixel format
 // fits. Placed at (0, 0) explicitly: without a window manager nobody else moves it there.
-OpenStep SdlBackend::openWindow(const WindowSpec& spec) {
+OpenStep SdlBackend::openWindow(const WindowSpec& asked) {
     askForOurGLFormat();
-    const bool fullscreen = spec.fullscreen && modeChosen_;
+    const bool fullscreen = asked.fullscreen && modeChosen_;
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (spec.fullscreen)
+    if (asked.fullscreen)
         flags |= SDL_WINDOW_BORDERLESS;
     if (fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
-    window_ = SDL_CreateWindow(spec.title, 0, 0, spec.width, spec.height, flags);
+    window_ = SDL_CreateWindow(asked.title, 0, 0, asked.width, asked.height, flags);
     if (window_ == nullptr) {
         noteSdlFailure("SDL_CreateWindow");
         return OpenStep::FindFormat;

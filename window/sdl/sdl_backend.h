@@ -42,7 +42,7 @@ class SdlBackend : public WindowBackend {
                           std::int32_t colourBits) override;
     void leaveDisplayMode() override;
     void showCursor(bool shown) override;
-    OpenStep openWindow(const WindowSpec& spec) override;
+    OpenStep openWindow(const WindowSpec& asked) override;
     OpenStep openContext() override;
     void show() override;
     bool release(Release what) override;

@@ -36,7 +36,7 @@ void WebBackend::showCursor(bool shown) {
 }
 
 // The canvas has no frame: its drawing area is the whole of it.
-OpenStep WebBackend::openWindow(const WindowSpec& spec) {
+OpenStep WebBackend::openWindow(const WindowSpec& asked) {
     if (windowOpen_) {
         noteFailure("the page's one canvas is taken");
         return OpenStep::Window;
@@ -45,8 +45,8 @@ OpenStep WebBackend::openWindow(const WindowSpec& spec) {
         noteFailure("the page has no canvas");
         return OpenStep::Window;
     }
-    WebPage::sizeCanvas(spec.width, spec.height);
-    WebPage::setTitle(spec.title);
+    WebPage::sizeCanvas(asked.width, asked.height);
+    WebPage::setTitle(asked.title);
     WebPage::showCanvas(false);
     windowOpen_ = true;
     WebPage::showCursorOverCanvas(cursorCount_ >= 0);

@@ -38,7 +38,7 @@ class WebBackend : public WindowBackend {
                           std::int32_t colourBits) override;
     void leaveDisplayMode() override {}
     void showCursor(bool shown) override;
-    OpenStep openWindow(const WindowSpec& spec) override;
+    OpenStep openWindow(const WindowSpec& asked) override;
     OpenStep openContext() override;  // web_gl_context.cpp
     void show() override;
     bool release(Release what) override;

@@ -80,15 +80,15 @@ void Win32Backend::showCursor(bool shown) {
 // Full screen: an undecorated surface. Windowed: a fixed-size window whose only control is the
 // close box. Windows gives every overlapped window a caption, asked for or not: the frame to
 // allow for is the one it will draw, or the drawing area comes out short.
-OpenStep Win32Backend::openWindow(const WindowSpec& spec) {
-    colourBits_ = spec.colourBits;
-    const DWORD exStyle = WS_EX_APPWINDOW | (spec.fullscreen ? 0 : WS_EX_WINDOWEDGE);
-    const DWORD style = spec.fullscreen ? WS_POPUP : WS_SYSMENU;
-    RECT rect{0, 0, spec.width, spec.height};
-    AdjustWindowRectEx(&rect, spec.fullscreen ? style : style | WS_CAPTION, FALSE, exStyle);
+OpenStep Win32Backend::openWindow(const WindowSpec& asked) {
+    colourBits_ = asked.colourBits;
+    const DWORD exStyle = WS_EX_APPWINDOW | (asked.fullscreen ? 0 : WS_EX_WINDOWEDGE);
+    const DWORD style = asked.fullscreen ? WS_POPUP : WS_SYSMENU;
+    RECT rect{0, 0, asked.width, asked.height};
+    AdjustWindowRectEx(&rect, asked.fullscreen ? style : style | WS_CAPTION, FALSE, exStyle);
     window_ = CreateWindowExA(
-        exStyle, WindowText::ClassName, spec.title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-        rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance_, nullptr);
+        exStyle, WindowText::ClassName, asked.title, style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
+        0, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, instance_, nullptr);
     return window_ != nullptr ? OpenStep::Done : OpenStep::Window;
 }
 

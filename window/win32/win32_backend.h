@@ -33,7 +33,7 @@ class Win32Backend : public WindowBackend {
                           std::int32_t colourBits) override;
     void leaveDisplayMode() override;
     void showCursor(bool shown) override;
-    OpenStep openWindow(const WindowSpec& spec) override;
+    OpenStep openWindow(const WindowSpec& asked) override;
     OpenStep openContext() override;
     void show() override;
     bool release(Release what) override;
