@@ -15,7 +15,9 @@ import os from "node:os";
 import path from "node:path";
 import zlib from "node:zlib";
 
-const require = createRequire(new URL("../tests/web/package.json", import.meta.url));
+// puppeteer-core from the web checks' lockfile, installed where run-web-bench put it
+// (VORN_NODE_MODULES, in the build tree).
+const require = createRequire(path.join(path.dirname(process.env.VORN_NODE_MODULES), "package.json"));
 const puppeteer = require("puppeteer-core");
 
 const options = { seconds: 10, browsers: "chromium,firefox" };
