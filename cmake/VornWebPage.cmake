@@ -93,13 +93,14 @@ function(vorn_web_zip folder)
     get_filename_component(folder_name ${folder} NAME)
     string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
     find_package(Git QUIET)
-    add_custom_command(
-        OUTPUT ${PROJECT_BINARY_DIR}/${name}.zip
+    # Zipped again on every build, as CPack packs on every run: the time stamps follow the last
+    # commit, which no file dependency would notice.
+    add_custom_target(vorn_web_zip
         COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} -DGIT=${GIT_EXECUTABLE}
                 -DOUT=${PROJECT_BINARY_DIR}/${name}.zip -DNAME=${name} "-DFILES=${files}"
                 -P ${PROJECT_SOURCE_DIR}/cmake/VornWebZip.cmake
-        DEPENDS ${files} ${page_target} ${PROJECT_SOURCE_DIR}/cmake/VornWebZip.cmake
+        BYPRODUCTS ${PROJECT_BINARY_DIR}/${name}.zip
         COMMENT "Zipping the page into ${name}.zip"
         VERBATIM)
-    add_custom_target(vorn_web_zip DEPENDS ${PROJECT_BINARY_DIR}/${name}.zip)
+    add_dependencies(vorn_web_zip ${page_target})
 endfunction()

@@ -23,11 +23,10 @@ second=$(echo "$again"/tree/vorngame-*-web.zip)
 cmp "$first" "$second" || fail "$first and $second differ; \`diffoscope\` shows where"
 echo "web zip: the same $(stat -c %s "$first") bytes from two builds"
 
-if epoch=$(git -C "$source_dir" log -1 --format=%ct 2>/dev/null); then
-    # zipinfo's times are the archive's own (UTC here); zip keeps them to two seconds, and an odd
-    # second goes up.
-    want=$(TZ=UTC date -d "@$(((epoch + 1) / 2 * 2))" +%Y%m%d.%H%M%S)
-    times=$(TZ=UTC zipinfo -T "$first" | awk '$1 ~ /^-/ { print $7 }' | sort -u)
-    [ "$times" = "$want" ] || fail "time stamps $times, not the commit's $want"
-    echo "web zip: every file stamped with the commit's time"
-fi
+epoch=$(sh "$source_dir/tests/support/package_time.sh" "$source_dir") || fail "no package time"
+# zipinfo's times are the archive's own (UTC here); zip keeps them to two seconds, and an odd
+# second goes up.
+want=$(TZ=UTC date -d "@$(((epoch + 1) / 2 * 2))" +%Y%m%d.%H%M%S)
+times=$(TZ=UTC zipinfo -T "$first" | awk '$1 ~ /^-/ { print $7 }' | sort -u)
+[ "$times" = "$want" ] || fail "time stamps $times, not the commit's (or changelog's) $want"
+echo "web zip: every file stamped with the package time"
