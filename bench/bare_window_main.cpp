@@ -4,16 +4,12 @@
 #include <SDL.h>
 
 #include "render/gl_api.h"
+#include "window/sdl/sdl_gl_format.h"
 
 int main() {
     if (SDL_Init(SDL_INIT_VIDEO) != 0)
         return 1;
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    askForOurGLFormat();
     SDL_Window* window =
         SDL_CreateWindow("bare", 0, 0, 800, 600, SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN);
     if (window == nullptr)

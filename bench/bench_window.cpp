@@ -4,6 +4,7 @@
 
 #include "render/gl_api.h"
 #include "render/gl_state.h"
+#include "window/sdl/sdl_gl_format.h"
 
 namespace {
 
@@ -25,12 +26,7 @@ BenchWindow::BenchWindow() {
         error_ = std::string("SDL_Init: ") + SDL_GetError();
         return;
     }
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+    askForOurGLFormat();
     window_ = SDL_CreateWindow("vorn_bench", 0, 0, 800, 600, SDL_WINDOW_OPENGL | SDL_WINDOW_SHOWN);
     if (window_ == nullptr) {
         error_ = std::string("SDL_CreateWindow: ") + SDL_GetError();

@@ -3,22 +3,21 @@
 //     console lines, one a second), beside the rate at which the same browser runs animation
 //     frames on an empty page;
 //   - the same two rates in Firefox (Debian's firefox-esr), which offers WebGL only with a
-//     display: it runs with a window on $DISPLAY (bench/run-web-bench gives it an Xvfb);
+//     display: it runs with a window on an X server of its own (an Xvfb);
 //   - the size of each file a player downloads, raw and gzip-compressed (level 6, as web
 //     servers commonly send them).
 // node bench/web_frame_rate.mjs --bench-page DIR --page DIR [--seconds N]
 //                               [--browsers chromium,firefox]
 import fs from "node:fs";
-import http from "node:http";
-import { createRequire } from "node:module";
 import os from "node:os";
 import path from "node:path";
 import zlib from "node:zlib";
 
-// puppeteer-core from the web checks' lockfile, installed where run-web-bench put it
-// (VORN_NODE_MODULES, in the build tree).
-const require = createRequire(path.join(path.dirname(process.env.VORN_NODE_MODULES), "package.json"));
-const puppeteer = require("puppeteer-core");
+import { browsers, firefoxPath, loadPuppeteer, serve, siteOf } from
+    "../tests/web/browser_session.mjs";
+
+// puppeteer-core from the web checks' lockfile, installed where run-web-bench put it.
+const puppeteer = loadPuppeteer();
 
 const options = { seconds: 10, browsers: "chromium,firefox" };
 for (let i = 2; i < process.argv.length; i += 2) {
@@ -28,19 +27,6 @@ for (let i = 2; i < process.argv.length; i += 2) {
 const seconds = Number(options.seconds);
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
-
-function serve(folder) {
-    const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
-    const server = http.createServer((request, response) => {
-        const name = new URL(request.url, "http://x").pathname.slice(1) || "index.html";
-        fs.readFile(path.join(folder, name), (error, body) => {
-            response.writeHead(error ? 404 : 200,
-                { "Content-Type": types[path.extname(name)] || "application/octet-stream" });
-            response.end(error ? "" : body);
-        });
-    });
-    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
-}
 
 async function frameRates(browser, url) {
     const page = await browser.newPage();
@@ -96,31 +82,13 @@ function printSizes(folder) {
     printSize("together", raw, packed);
 }
 
-const launchers = {
-    chromium: () => puppeteer.launch({
-        executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-            "--no-first-run", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--disable-quic"],
-    }),
-    // Headless, it offers no WebGL; with a window on the display it draws with llvmpipe.
-    firefox: () => puppeteer.launch({
-        browser: "firefox",
-        executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr",
-        headless: false,
-    }),
-};
-
 async function measure(name, url) {
-    const firefox = process.env.VORN_FIREFOX || "/usr/bin/firefox-esr";
-    if (name === "firefox" && (!process.env.DISPLAY || !fs.existsSync(firefox))) {
-        console.log(`\nfirefox: not measured (${process.env.DISPLAY ? firefox : "no DISPLAY"})`);
+    if (name === "firefox" && !fs.existsSync(firefoxPath)) {
+        console.log(`\nfirefox: not measured (no ${firefoxPath})`);
         return;
     }
-    const browser = await launchers[name]();
+    const { browser, where, stop } = await browsers[name](puppeteer);
     try {
-        const where = name === "chromium" ? "headless, WebGL on SwiftShader" : `on ${process.env.DISPLAY}`;
         console.log(`\nbrowser: ${await browser.version()} (${where})`);
         const samples = await frameRates(browser, url);
         if (samples.length === 0) throw new Error("the full-well page wrote no frame counts");
@@ -135,16 +103,17 @@ async function measure(name, url) {
         console.log(`  full-well rate / empty-page rate: ${(100 * median(rates) / empty).toFixed(0)} %`);
     } finally {
         await browser.close();
+        stop();
     }
 }
 
-const server = await serve(options.benchPage);
+const server = await serve((name) => path.join(options.benchPage, name));
 try {
     console.log(`machine: ${os.cpus().length} processors, ${os.cpus()[0].model}, ` +
         `load average ${os.loadavg()[0].toFixed(1)}`);
     for (const name of options.browsers.split(",")) {
-        if (!launchers[name]) throw new Error(`unknown browser ${name}`);
-        await measure(name, `http://127.0.0.1:${server.address().port}/`);
+        if (!browsers[name]) throw new Error(`unknown browser ${name}`);
+        await measure(name, `${siteOf(server)}/`);
     }
 } finally {
     server.close();

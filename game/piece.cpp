@@ -5,8 +5,7 @@
 #include <utility>
 
 #include "game/tick_clock.h"
-
-const double kPi = 4.0 * std::atan(1.0);
+#include "maths/pi.h"
 
 namespace {
 

@@ -7,9 +7,6 @@
 #include "render/sprite.h"
 #include "render/sprite_group.h"
 
-// π, computed once before anything else uses it.
-extern const double kPi;
-
 // One kind of four-cell piece. It carries no position: the session adds its own cell position to
 // every footprint cell. Turning has two faces: the footprint uses the target angle at once, while
 // the picture turns from the previous angle to the target over 100 ms.

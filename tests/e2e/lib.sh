@@ -2,6 +2,8 @@
 # and screenshot reading. Each script sources this, and everything it starts is stopped when
 # the script exits, however it exits.
 set -euo pipefail
+# shellcheck source=../support/virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/virtual_display.sh"
 
 : "${VORNGAME:?path of the vorngame program}"
 : "${VORN_RUN_DIR:?the folder vorngame is started from}"
@@ -39,19 +41,10 @@ note() { echo "e2e: $*"; }
 # Starts Xvfb on a free display number of its own choosing, screen WIDTHxHEIGHT at 24 bits
 # unless the size says otherwise (WIDTHxHEIGHTxDEPTH).
 start_xvfb() {
-    local size=$1 screen=$1
-    [[ $size == *x*x* ]] || screen="${size}x24"
-    rm -f "$work/display"
-    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    started+=($!)
-    local tries=0
-    while [ ! -s "$work/display" ]; do
-        tries=$((tries + 1))
-        [ $tries -le 100 ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n1 "$work/display")"
+    local size=$1
+    virtual_display_start "$size" "$work/xvfb.log" ||
+        fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+    started+=("$VIRTUAL_DISPLAY_PID")
     note "Xvfb $size on $DISPLAY"
 }
 

@@ -41,6 +41,10 @@ TEST(WebKeys, ArriveAsTheWindowsKeyEvents) {
     // Alt combinations and F10 are system keys: they raise nothing.
     EXPECT_EQ(kindFor(keys, key(kLeft, false, false, true)), kNone);
     EXPECT_EQ(kindFor(keys, key(121, false)), kNone);
+    // Ctrl+Alt is AltGr on many layouts: an ordinary key.
+    DomKeyEvent altGr = key(kLeft, false, false, true);
+    altGr.ctrl = true;
+    EXPECT_EQ(kindFor(keys, altGr), Kind::KeyUp);
 }
 
 TEST(WebKeys, TheEscapeThatLeavesFullScreenDoesNotReachTheGame) {

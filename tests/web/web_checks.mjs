@@ -6,13 +6,11 @@
 //     without score.raw) and VORN_NODE_MODULES (where `npm ci` put puppeteer-core, in the build
 //     tree) in the environment
 import assert from "node:assert/strict";
-import { spawn } from "node:child_process";
-import fs from "node:fs";
-import http from "node:http";
-import { createRequire } from "node:module";
 import path from "node:path";
 import { after, before, test } from "node:test";
 import zlib from "node:zlib";
+
+import { browsers, loadPuppeteer, serve, siteOf } from "./browser_session.mjs";
 
 const browserName = process.argv[2];
 const pageFolder = process.env.VORN_WEB_PAGE;
@@ -21,23 +19,13 @@ const nodeModules = process.env.VORN_NODE_MODULES;
 const GREY = [63, 63, 63];
 const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
 
-// --- A static server, as any host of the page would be ---
+// --- The pages, each under a site name of its own ---
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
-
-function serve(folders) {
-    const server = http.createServer((request, response) => {
-        const where = decodeURIComponent(new URL(request.url, "http://x").pathname);
-        const [, site, ...rest] = where.split("/");
-        const file = path.join(folders[site] || "/nonexistent", rest.join("/") || "index.html");
-        fs.readFile(file, (error, body) => {
-            response.writeHead(error ? 404 : 200, {
-                "Content-Type": types[path.extname(file)] || "application/octet-stream",
-            });
-            response.end(error ? "" : body);
-        });
+function serveSites(folders) {
+    return serve((name) => {
+        const [site, ...rest] = name.split("/");
+        return path.join(folders[site] || "/nonexistent", rest.join("/") || "index.html");
     });
-    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
 }
 
 // --- Pixels of a PNG screenshot (8-bit RGB or RGBA, not interlaced) ---
@@ -83,57 +71,6 @@ function decodePng(png) {
     return { width, height, at };
 }
 
-// --- The browsers ---
-
-// A private X server for a browser that needs a display; the number is the one it chose.
-async function startXvfb() {
-    const xvfb = spawn("Xvfb", ["-displayfd", "3", "-screen", "0", "1280x1024x24", "-nolisten",
-        "tcp"], { stdio: ["ignore", "ignore", "inherit", "pipe"] });
-    // Not left behind however the checks end, short of a kill.
-    process.on("exit", () => xvfb.kill());
-    const display = await new Promise((resolve, reject) => {
-        let written = "";
-        xvfb.stdio[3].on("data", (chunk) => {
-            written += chunk;
-            if (written.includes("\n")) resolve(`:${written.trim()}`);
-        });
-        xvfb.on("error", reject);
-        xvfb.on("exit", (code) => reject(new Error(`Xvfb ended with ${code} before it started`)));
-    });
-    return { display, stop: () => xvfb.kill() };
-}
-
-const browsers = {
-    // Headless, WebGL on SwiftShader.
-    chromium: async (puppeteer) => ({
-        browser: await puppeteer.launch({
-            executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
-            headless: true,
-            args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-                "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--disable-quic"],
-        }),
-        stop: () => {},
-    }),
-    // Over WebDriver BiDi. Without a display Firefox offers no WebGL, so it gets one of its own
-    // (WebGL on llvmpipe there).
-    firefox: async (puppeteer) => {
-        const xvfb = await startXvfb();
-        try {
-            const browser = await puppeteer.launch({
-                browser: "firefox",
-                executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr",
-                headless: false,
-                env: { ...process.env, DISPLAY: xvfb.display },
-            });
-            return { browser, stop: xvfb.stop };
-        } catch (error) {
-            xvfb.stop();
-            throw error;
-        }
-    },
-};
-
 // --- The page in the browser ---
 
 let browser;
@@ -145,11 +82,9 @@ before(async () => {
     assert.ok(browserName in browsers, `a browser to check with: ${Object.keys(browsers)}`);
     assert.ok(pageFolder && pageWithoutScore && nodeModules,
         "VORN_WEB_PAGE, VORN_WEB_PAGE_WITHOUT_SCORE and VORN_NODE_MODULES");
-    // puppeteer-core lives in the build tree, not beside this file.
-    const puppeteer = createRequire(path.join(path.dirname(nodeModules), "package.json"))(
-        "puppeteer-core");
-    server = await serve({ full: pageFolder, noscore: pageWithoutScore });
-    site = `http://127.0.0.1:${server.address().port}`;
+    const puppeteer = loadPuppeteer(nodeModules);
+    server = await serveSites({ full: pageFolder, noscore: pageWithoutScore });
+    site = siteOf(server);
     ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
 });
 

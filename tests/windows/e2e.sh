@@ -14,6 +14,8 @@ source "$here/wine_session.sh"
 source "$here/frame_reading.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/../support/xorg_dummy.sh"
+# shellcheck source-path=SCRIPTDIR
+source "$here/../support/checks.sh"
 
 build=$(cd "${1:?usage: e2e.sh BUILD_DIR START_SHORTCUT}" && pwd)
 start_shortcut=${2:?usage: e2e.sh BUILD_DIR START_SHORTCUT}
@@ -26,24 +28,10 @@ rm -f "$work"/*.png "$work"/*.log "$work"/*.txt
 readonly kQuestionCaption="Lumo GL"
 failures=0
 
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok - $what"
-    else
-        echo "not ok - $what"
-        failures=$((failures + 1))
-        # What was on the screen at that moment, for whoever reads the failure.
-        xwininfo -root -tree >"$work/failure-$failures-windows.txt" 2>&1
-        screenshot "$work/failure-$failures.png" 2>/dev/null
-    fi
-}
-
-equal() {  # equal ACTUAL EXPECTED
-    [ "$1" = "$2" ] && return 0
-    echo "#   expected \"$2\", got \"$1\""
-    return 1
+# What was on the screen at that moment, for whoever reads the failure.
+after_failed_check() {
+    xwininfo -root -tree >"$work/failure-$failures-windows.txt" 2>&1
+    screenshot "$work/failure-$failures.png" 2>/dev/null
 }
 
 logged() {  # logged LOG TEXT: the program printed TEXT (its logs come with CRLF line ends)
@@ -83,7 +71,7 @@ finish() {
 trap finish EXIT
 
 full_screen_cases() {
-    screen_start 800x600 || return 1
+    virtual_display_start 800x600 || return 1
     game_start "$run_dir" "$work/fullscreen-escape.log"
     check "full screen: the window covers the 800x600 screen" \
         equal "$(wait_until window_geometry VornGame)" "800 600 0 0"
@@ -131,7 +119,7 @@ answer_question() {
 }
 
 windowed_cases() {
-    screen_start 1024x768 || return 1
+    virtual_display_start 1024x768 || return 1
     answer_question Return "$work/windowed-yes.log"
     local width height x y
     read -r width height x y <<<"$(wait_until window_geometry VornGame)"
@@ -208,7 +196,7 @@ installer_cases() {
         wine "$folder/Uninstall.exe" /S
         wine_settle
     fi
-    screen_start 800x600 || return 1
+    virtual_display_start 800x600 || return 1
     local started=$SECONDS
     before=$(drive_c_files)
 

@@ -6,6 +6,8 @@
 # the last commit's. Prints one "ok"/"not ok" line per check.
 # Usage: packages.sh SOURCE_DIR BUILD_DIR (the cross-build tree, its packages in BUILD_DIR/packages)
 set -u
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "$0")/../support/checks.sh"
 source_dir=$(cd "${1:?usage: packages.sh SOURCE_DIR BUILD_DIR}" && pwd)
 build=$(cd "${2:?usage: packages.sh SOURCE_DIR BUILD_DIR}" && pwd)
 packages=$build/packages
@@ -13,23 +15,6 @@ work=$build/packages-check
 convert=/usr/bin/convert
 compare=/usr/bin/compare
 failures=0
-
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok - $what"
-    else
-        echo "not ok - $what"
-        failures=$((failures + 1))
-    fi
-}
-
-equal() {  # equal ACTUAL EXPECTED
-    [ "$1" = "$2" ] && return 0
-    echo "#   expected \"$2\", got \"$1\""
-    return 1
-}
 
 version=$(sed -n 's/^project(vorngame VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 zip=$packages/vorngame-$version-windows-x86_64.zip

@@ -7,7 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/wine_session.sh"
 
 wine_setup "$1" || { echo "no Wine prefix in $1" >&2; exit 1; }
-screen_start "$2" || exit 1
+virtual_display_start "$2" || exit 1
 shift 2
 trap screen_stop EXIT
 timeout -k 5 120 wine "$@"

@@ -3,6 +3,9 @@
 # chosen size, the game started under Wine with a time limit, and waits that always end.
 # Needs: wine, wine64, xvfb, x11-utils (xwininfo), xdotool, imagemagick (/usr/bin/import).
 
+# shellcheck source=../support/virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/virtual_display.sh"
+
 # Never waits for anything longer than this, in seconds. Now and then Wine takes 20 s or more to
 # show a window that it usually shows within 2 s, so the limit leaves room for that.
 VORN_WAIT_LIMIT=${VORN_WAIT_LIMIT:-45}
@@ -28,26 +31,10 @@ wine_settle() {
     return 0
 }
 
-# screen_start WIDTHxHEIGHT: a fresh Xvfb on a free display number, exported as DISPLAY.
-screen_start() {
-    local fifo display
-    fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$fifo" 2>/dev/null &
-    VORN_XVFB_PID=$!
-    display=$(timeout 20 head -n 1 "$fifo")
-    rm -f "$fifo"
-    [ -n "$display" ] || { echo "# Xvfb did not start" >&2; return 1; }
-    export DISPLAY=":$display"
-}
-
+# A screen is started with virtual_display_start WIDTHxHEIGHT, and stopped with this.
 screen_stop() {
     wine_settle
-    if [ -n "${VORN_XVFB_PID:-}" ]; then
-        kill "$VORN_XVFB_PID" 2>/dev/null
-        wait "$VORN_XVFB_PID" 2>/dev/null
-    fi
-    VORN_XVFB_PID=
+    virtual_display_stop
 }
 
 # game_start RUN_DIR STDERR_LOG: the program from its run folder, where its images are.

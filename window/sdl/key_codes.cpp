@@ -5,6 +5,8 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
+#include "game/frame_event.h"
+
 namespace {
 
 struct Key {
@@ -15,11 +17,16 @@ struct Key {
 };
 
 constexpr Key kKeys[] = {
-    {XK_Escape, SDLK_ESCAPE, false, 27}, {XK_space, SDLK_SPACE, false, 32},
-    {XK_Left, SDLK_LEFT, false, 37},     {XK_Up, SDLK_UP, false, 38},
-    {XK_Right, SDLK_RIGHT, false, 39},   {XK_Down, SDLK_DOWN, false, 40},
-    {XK_KP_Left, SDLK_KP_4, true, 37},   {XK_KP_Up, SDLK_KP_8, true, 38},
-    {XK_KP_Right, SDLK_KP_6, true, 39},  {XK_KP_Down, SDLK_KP_2, true, 40},
+    {XK_Escape, SDLK_ESCAPE, false, VirtualKey::Escape},
+    {XK_space, SDLK_SPACE, false, VirtualKey::Space},
+    {XK_Left, SDLK_LEFT, false, VirtualKey::Left},
+    {XK_Up, SDLK_UP, false, VirtualKey::Up},
+    {XK_Right, SDLK_RIGHT, false, VirtualKey::Right},
+    {XK_Down, SDLK_DOWN, false, VirtualKey::Down},
+    {XK_KP_Left, SDLK_KP_4, true, VirtualKey::Left},
+    {XK_KP_Up, SDLK_KP_8, true, VirtualKey::Up},
+    {XK_KP_Right, SDLK_KP_6, true, VirtualKey::Right},
+    {XK_KP_Down, SDLK_KP_2, true, VirtualKey::Down},
 };
 
 }  // namespace

@@ -13,9 +13,3 @@ std::uint32_t virtualKeyForX(unsigned long plain, unsigned long shifted, bool ke
 
 // A key as SDL names it (an SDL_Keycode).
 std::uint32_t virtualKeyForSdl(std::int32_t sdlKey, bool keypadDigits);
-
-// A key let go while Alt is held (without Ctrl: Ctrl+Alt is AltGr on many layouts) is a system
-// key, as on Windows, and raises nothing.
-inline bool isSystemKey(bool altHeld, bool ctrlHeld) {
-    return altHeld && !ctrlHeld;
-}

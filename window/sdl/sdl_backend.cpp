@@ -7,20 +7,11 @@
 #include <SDL_syswm.h>
 
 #include "window/sdl/lost_display.h"
+#include "window/sdl/sdl_gl_format.h"
 #include "window/sdl/sdl_signals.h"
 #include "window/sdl/tick_counter.h"
 
 namespace {
-
-void askForOurGLFormat() {
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    // The drawing is immediate mode.
-    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
-}
 
 // Only asked where SDL runs on X, so the window's system information is X's.
 unsigned long xWindowOf(SDL_Window* window) {

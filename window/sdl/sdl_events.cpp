@@ -10,6 +10,7 @@
 
 #include "window/sdl/key_codes.h"
 #include "window/sdl/sdl_signals.h"
+#include "window/system_key.h"
 
 namespace {
 

@@ -43,22 +43,25 @@ EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, vo
     return EM_FALSE;
 }
 
+// The page's events, named once so that stopping cannot leave one behind: with a backend each
+// goes to its handler, without one each handler is taken away.
+void setPageListeners(WebBackend* backend) {
+    const bool on = backend != nullptr;
+    emscripten_set_keydown_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
+    emscripten_set_keyup_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
+    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, backend, EM_TRUE,
+                                             on ? onFullscreenChange : nullptr);
+    emscripten_set_visibilitychange_callback(backend, EM_TRUE, on ? onVisibilityChange : nullptr);
+}
+
 }  // namespace
 
 void WebBackend::listenToPage() {
-    emscripten_set_keydown_callback(kCanvasTarget, this, EM_TRUE, onKey);
-    emscripten_set_keyup_callback(kCanvasTarget, this, EM_TRUE, onKey);
-    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, this, EM_TRUE,
-                                             onFullscreenChange);
-    emscripten_set_visibilitychange_callback(this, EM_TRUE, onVisibilityChange);
+    setPageListeners(this);
 }
 
 void WebBackend::stopListening() {
-    emscripten_set_keydown_callback(kCanvasTarget, nullptr, EM_TRUE, nullptr);
-    emscripten_set_keyup_callback(kCanvasTarget, nullptr, EM_TRUE, nullptr);
-    emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
-                                             nullptr);
-    emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, nullptr);
+    setPageListeners(nullptr);
 }
 
 // Keys reach the canvas only while it has the focus, and a key let go while the page had

@@ -2,23 +2,22 @@
 // Supports: keyCode passed through as the virtual-key code; repeats, Alt and F10 as on Windows.
 // Limits: keys the DOM codes differently from Windows (a few punctuation keys on some layouts)
 // keep the DOM's number; the game reads none of them.
-// Needs: nothing but the window core's types.
+// Needs: nothing but the window core's types and the game's key names.
 #include "window/web/web_keys.h"
+
+#include "game/frame_event.h"
+#include "window/system_key.h"
 
 namespace {
 
-constexpr std::uint32_t kEscape = 27;
-constexpr std::uint32_t kSpace = 32;
-constexpr std::uint32_t kLeft = 37;
-constexpr std::uint32_t kDown = 40;
 constexpr std::uint32_t kAlt = 18;
 constexpr std::uint32_t kF10 = 121;
 
-// Ctrl+Alt is AltGr on many layouts, which Windows does not treat as a system key.
+// The page also sees Alt itself and F10, which Windows reports as system keys of their own.
 bool arrivesAsSystemKey(const DomKeyEvent& key) {
     if (key.keyCode == kF10 || key.keyCode == kAlt)
         return true;
-    return key.alt && !key.ctrl;
+    return isSystemKey(key.alt, key.ctrl);
 }
 
 }  // namespace
@@ -31,7 +30,7 @@ std::optional<WindowEvent> WebKeyTranslator::eventFor(const DomKeyEvent& key) {
 }
 
 bool WebKeyTranslator::takenByBrowser(const DomKeyEvent& key) {
-    if (key.keyCode != kEscape)
+    if (key.keyCode != VirtualKey::Escape)
         return false;
     if (key.down) {
         if (!key.repeat)
@@ -54,5 +53,6 @@ void WebKeyTranslator::fullscreenChanged(bool fullscreen) {
 bool keyStaysWithGame(const DomKeyEvent& key) {
     if (key.alt || key.ctrl)
         return false;
-    return key.keyCode == kSpace || (key.keyCode >= kLeft && key.keyCode <= kDown);
+    return key.keyCode == VirtualKey::Space ||
+           (key.keyCode >= VirtualKey::Left && key.keyCode <= VirtualKey::Down);
 }

@@ -5,17 +5,16 @@
 // connection takes seconds.
 //   node picture_check.mjs    with VORN_WEB_PICTURE_PAGE (the page's folder) and
 //                             VORN_WEB_PICTURE_REFERENCE (the native frame) in the environment;
-//                             VORN_WEB_BROWSER=firefox runs it in Firefox, which needs a display
+//                             VORN_WEB_BROWSER=firefox runs it in Firefox (on an X server
+//                             of its own)
 import assert from "node:assert/strict";
 import fs from "node:fs";
-import http from "node:http";
 import path from "node:path";
-import { createRequire } from "node:module";
 import { test } from "node:test";
 
-// puppeteer-core is where `npm ci` put it, in the build tree (VORN_NODE_MODULES).
-const puppeteer = createRequire(path.join(path.dirname(process.env.VORN_NODE_MODULES), "package.json"))(
-    "puppeteer-core");
+import { browsers, loadPuppeteer, serve, siteOf } from "../browser_session.mjs";
+
+const puppeteer = loadPuppeteer();
 
 const pageFolder = process.env.VORN_WEB_PICTURE_PAGE;
 const referenceFile = process.env.VORN_WEB_PICTURE_REFERENCE;
@@ -27,32 +26,9 @@ const [WIDTH, HEIGHT, TOLERANCE] = [800, 600, 2];
 const SCENES = [{ name: "the full well at rest", allowedApart: 0 },
     { name: "a piece turning", allowedApart: 20 }];
 
-function serve() {
-    const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
-    const server = http.createServer((request, response) => {
-        const name = new URL(request.url, "http://x").pathname.slice(1) || "index.html";
-        const file = name === "reference.rgb" ? referenceFile : path.join(pageFolder, name);
-        fs.readFile(file, (error, body) => {
-            response.writeHead(error ? 404 : 200,
-                { "Content-Type": types[path.extname(file)] || "application/octet-stream" });
-            response.end(error ? "" : body);
-        });
-    });
-    return new Promise((resolve) => server.listen(0, "127.0.0.1", () => resolve(server)));
-}
-
-function launch() {
-    if (process.env.VORN_WEB_BROWSER === "firefox")
-        return puppeteer.launch({ browser: "firefox", headless: false,
-            executablePath: process.env.VORN_FIREFOX || "/usr/bin/firefox-esr" });
-    return puppeteer.launch({
-        executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
-        headless: true,
-        args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-            "--no-first-run", "--disable-background-networking", "--disable-component-update",
-            "--disable-sync", "--disable-quic"],
-    });
-}
+// The page, and the native frames beside it.
+const servePage = () =>
+    serve((name) => (name === "reference.rgb" ? referenceFile : path.join(pageFolder, name)));
 
 // Runs in the page: each drawn frame is RGBA with its bottom row first, the reference frames RGB
 // with their top row first, one after the other.
@@ -86,8 +62,9 @@ async function compareInPage(width, height, tolerance) {
 
 test("the frames in the browser are the ones Mesa draws natively", async (t) => {
     assert.ok(pageFolder && referenceFile, "VORN_WEB_PICTURE_PAGE and VORN_WEB_PICTURE_REFERENCE");
-    const server = await serve();
-    const browser = await launch();
+    const server = await servePage();
+    const { browser, stop } = await browsers[
+        process.env.VORN_WEB_BROWSER === "firefox" ? "firefox" : "chromium"](puppeteer);
     try {
         const page = await browser.newPage();
         const console = [];
@@ -95,7 +72,7 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
             console.push(message.text());
             if (message.text() === "vorn_picture: drawn") resolve();
         }));
-        await page.goto(`http://127.0.0.1:${server.address().port}/`);
+        await page.goto(`${siteOf(server)}/`);
         let timer;
         await Promise.race([drawn, new Promise((resolve) => { timer = setTimeout(resolve, 30000); })]);
         clearTimeout(timer);
@@ -117,6 +94,7 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
         });
     } finally {
         await browser.close();
+        stop();
         server.close();
     }
 });

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-namespace {
-constexpr double kPi = 3.14159265358979323846;
-}  // namespace
+#include "maths/pi.h"
 
 Matrix4 Matrix4::translation(float x, float y, float z) {
     Matrix4 t;
