@@ -82,7 +82,8 @@ GLuint samplingTexture() {
 }
 
 TexelGrid gridOf(GLuint texture) {
-    // The viewport is the canvas's drawing buffer as the context was made: nothing changes it.
+    // The viewport is the canvas's drawing buffer as the context was made: glViewport is
+    // outside the set (gl11.h), so nothing can change it.
     static const auto view = [] {
         GLint viewport[4] = {};
         emscripten_glGetIntegerv(GL_VIEWPORT, viewport);
