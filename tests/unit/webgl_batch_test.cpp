@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "window/web/gl/matrix_stacks.h"
-#include "window/web/gl/quad_batch.h"
+#include "gl11_on_webgl/matrix_stacks.h"
+#include "gl11_on_webgl/quad_batch.h"
 
 namespace {
 

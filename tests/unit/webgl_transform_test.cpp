@@ -3,7 +3,7 @@
 // a group's and a sprite's push, move, turn about the pivot, scale and pop).
 #include <gtest/gtest.h>
 
-#include "window/web/gl/matrix_stacks.h"
+#include "gl11_on_webgl/matrix_stacks.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // Needs: Emscripten's EGL (-lEGL) and -sASYNCIFY for the wait at each present.
 #include <EGL/egl.h>
 
-#include "window/web/gl/webgl_frame.h"
+#include "gl11_on_webgl/webgl_frame.h"
 #include "window/web/web_backend.h"
 #include "window/web/web_page.h"
 

@@ -1,16 +1,15 @@
 // The picture check's frames drawn in the browser, through the game's window over the web
 // backend and so through the web build's own GL, each read back at once (the canvas keeps
-// nothing once the page has had its turn) and left in Module.vornPictures (RGBA, bottom row
-// first) for picture_check.mjs to compare.
-#include <GL/gl.h>
+// nothing once the page has had its turn; the read draws the quads gathered so far first) and
+// left in Module.vornPictures (RGBA, bottom row first) for picture_check.mjs to compare.
 #include <emscripten.h>
 
 #include <cstdio>
 #include <vector>
 
+#include "render/gl_api.h"
 #include "tests/web/picture/picture_scenes.h"
 #include "window/gl_window.h"
-#include "window/web/gl/webgl_frame.h"
 #include "window/web/web_backend.h"
 
 // clang-format off
@@ -31,7 +30,6 @@ int main() {
             std::printf("vorn_picture: scene %d could not be set up\n", scene);
             return 1;
         }
-        drawPendingQuads();
         glReadPixels(0, 0, PictureScenes::kWidth, PictureScenes::kHeight, GL_RGBA, GL_UNSIGNED_BYTE,
                      pixels.data());
         vorn_keep_picture(pixels.data(), static_cast<int>(pixels.size()));

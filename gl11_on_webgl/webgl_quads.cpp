@@ -1,4 +1,4 @@
-#include "window/web/gl/webgl_quads.h"
+#include "gl11_on_webgl/webgl_quads.h"
 
 #include <webgl/webgl1.h>
 

@@ -1,4 +1,4 @@
-#include "window/web/gl/matrix_stacks.h"
+#include "gl11_on_webgl/matrix_stacks.h"
 
 MatrixStacks::MatrixStacks() : modelView_(1), projection_(1) {
     modelView_.reserve(kDepth);

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "window/web/gl/matrix4.h"
-#include "window/web/gl/texel_exact.h"
+#include "gl11_on_webgl/matrix4.h"
+#include "gl11_on_webgl/texel_exact.h"
 
 // One corner of a quad as WebGL draws it: already in clip space, with its texture coordinates.
 struct QuadVertex {

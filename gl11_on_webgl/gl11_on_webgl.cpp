@@ -9,8 +9,10 @@
 // glBlendFunc; clearing the colour buffer; glShadeModel(GL_SMOOTH); glPixelStorei(GL_UNPACK_
 // ALIGNMENT). No colour is ever set, so fragments are the texel (GL_MODULATE with white), or
 // white untextured.
+// glReadPixels of RGBA bytes, after the quads gathered so far are drawn; glGetError, WebGL's.
 // Limits: any other value of those calls stops the program with its name in the console
-// (refused_call.h); a GL 1.1 call outside the set is not defined, so it fails to link.
+// (refused_call.h); a GL 1.1 call outside the set is not declared (gl11.h), so it fails to
+// compile.
 // Needs: the WebGL context current (web_gl_context.cpp) before the first call.
 #include <webgl/webgl1.h>
 
@@ -18,20 +20,14 @@
 #include <utility>
 #include <vector>
 
-#include "window/web/gl/matrix_stacks.h"
-#include "window/web/gl/quad_batch.h"
-#include "window/web/gl/refused_call.h"
-#include "window/web/gl/webgl_frame.h"
-#include "window/web/gl/webgl_quads.h"
+#include "gl11_on_webgl/gl11.h"
+#include "gl11_on_webgl/matrix_stacks.h"
+#include "gl11_on_webgl/quad_batch.h"
+#include "gl11_on_webgl/refused_call.h"
+#include "gl11_on_webgl/webgl_frame.h"
+#include "gl11_on_webgl/webgl_quads.h"
 
 namespace {
-
-// Fixed-function values that WebGL's header does not name.
-constexpr GLenum kQuads = 0x0007;
-constexpr GLenum kModelView = 0x1700;
-constexpr GLenum kProjection = 0x1701;
-constexpr GLenum kSmooth = 0x1D01;
-constexpr GLenum kClamp = 0x2900;
 
 struct Translation {
     MatrixStacks matrices;
@@ -86,7 +82,8 @@ GLuint samplingTexture() {
 }
 
 TexelGrid gridOf(GLuint texture) {
-    // The viewport is the canvas's drawing buffer as the context was made: nothing changes it.
+    // The viewport is the canvas's drawing buffer as the context was made: glViewport is
+    // outside the set (gl11.h), so nothing can change it.
     static const auto view = [] {
         GLint viewport[4] = {};
         emscripten_glGetIntegerv(GL_VIEWPORT, viewport);
@@ -131,7 +128,7 @@ extern "C" {
 
 void glBegin(GLenum mode) {
     outsidePrimitive("glBegin");
-    if (mode != kQuads)
+    if (mode != GL_QUADS)
         refuseGLCall("glBegin", mode);
     gl().inPrimitive = true;
     const GLuint texture = samplingTexture();
@@ -165,10 +162,10 @@ void glFlush() {}
 
 void glMatrixMode(GLenum mode) {
     outsidePrimitive("glMatrixMode");
-    if (mode != kModelView && mode != kProjection)
+    if (mode != GL_MODELVIEW && mode != GL_PROJECTION)
         refuseGLCall("glMatrixMode", mode);
-    gl().matrices.select(mode == kModelView ? MatrixStacks::Mode::ModelView
-                                            : MatrixStacks::Mode::Projection);
+    gl().matrices.select(mode == GL_MODELVIEW ? MatrixStacks::Mode::ModelView
+                                              : MatrixStacks::Mode::Projection);
 }
 
 void glLoadIdentity() {
@@ -200,13 +197,14 @@ void glScalef(GLfloat x, GLfloat y, GLfloat z) {
     matrixCall("glScalef", Matrix4::scaling(x, y, z));
 }
 
-void glOrtho(double left, double right, double bottom, double top, double near, double far) {
+void glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble near,
+             GLdouble far) {
     matrixCall("glOrtho", Matrix4::ortho(left, right, bottom, top, near, far));
 }
 
 void glShadeModel(GLenum mode) {
     // Smooth is all there is to have: nothing varies across a quad but its texture coordinates.
-    if (mode != kSmooth)
+    if (mode != GL_SMOOTH)
         refuseGLCall("glShadeModel", mode);
 }
 
@@ -278,7 +276,7 @@ void glTexParameterf(GLenum target, GLenum name, GLfloat value) {
     const bool filter = name == GL_TEXTURE_MAG_FILTER || name == GL_TEXTURE_MIN_FILTER;
     if (target != GL_TEXTURE_2D || !(wrap || filter))
         refuseGLCall("glTexParameterf", target != GL_TEXTURE_2D ? target : name);
-    if ((wrap && asEnum != kClamp) || (filter && asEnum != GL_LINEAR))
+    if ((wrap && asEnum != GL_CLAMP) || (filter && asEnum != GL_LINEAR))
         refuseGLCall("glTexParameterf", asEnum);
     drawPending();
     TextureSampling& sampling = boundSampling("glTexParameterf");
@@ -306,6 +304,21 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     sampling.width = static_cast<float>(width);
     sampling.height = static_cast<float>(height);
     emscripten_glTexImage2D(target, level, GL_RGBA, width, height, border, format, type, pixels);
+}
+
+// The picture check reads the frame back: what is drawn so far, pending quads included.
+void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format, GLenum type,
+                  void* pixels) {
+    outsidePrimitive("glReadPixels");
+    if (format != GL_RGBA || type != GL_UNSIGNED_BYTE)
+        refuseGLCall("glReadPixels", format != GL_RGBA ? format : type);
+    drawPending();
+    emscripten_glReadPixels(x, y, width, height, format, type, pixels);
+}
+
+// Errors only WebGL can raise: every value the translation does not take has stopped the program.
+GLenum glGetError() {
+    return emscripten_glGetError();
 }
 
 }  // extern "C"

@@ -1,8 +1,8 @@
-#include "window/web/gl/texel_exact.h"
+#include "gl11_on_webgl/texel_exact.h"
 
 #include <cmath>
 
-#include "window/web/gl/quad_batch.h"
+#include "gl11_on_webgl/quad_batch.h"
 
 namespace {
 

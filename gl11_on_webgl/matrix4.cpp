@@ -1,4 +1,4 @@
-#include "window/web/gl/matrix4.h"
+#include "gl11_on_webgl/matrix4.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "window/web/gl/quad_batch.h"
+#include "gl11_on_webgl/quad_batch.h"
 
 void QuadBatch::begin(std::uint32_t texture, const TexelGrid& grid) {
     texture_ = texture;

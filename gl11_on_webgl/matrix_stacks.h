@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "window/web/gl/matrix4.h"
+#include "gl11_on_webgl/matrix4.h"
 
 // The model-view and projection matrix stacks of fixed-function GL, kept on the CPU, and their
 // product, which takes a vertex straight to clip space.

@@ -1,4 +1,4 @@
-#include "window/web/gl/refused_call.h"
+#include "gl11_on_webgl/refused_call.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 void refuseGLCall(const char* call, unsigned value) {
     std::fprintf(stderr,
                  "vorngame: %s(0x%04X) is outside the OpenGL 1.1 the web build translates "
-                 "(window/web/gl)\n",
+                 "(gl11_on_webgl)\n",
                  call, value);
     std::abort();
 }

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "window/web/gl/quad_batch.h"
+#include "gl11_on_webgl/quad_batch.h"
 
 // How a texture is sampled beyond what WebGL's own sampler does: GL_CLAMP on an axis blends
 // the edge texels with the (black, transparent) border under linear filtering, which WebGL's

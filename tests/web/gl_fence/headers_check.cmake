@@ -1,0 +1,33 @@
+# Nothing in the web build but the translation itself read one of Emscripten's GL headers: the
+# compiler's own record of what each object included (its .o.d file, kept by a Makefiles tree)
+# names none outside vorn_gl11_on_webgl. Usage: cmake -DTREE=<web tree> -P headers_check.cmake
+set(emscripten_gl "sysroot/include/(GL|GLES|GLES2|GLES3|webgl)/|SDL_opengl")
+file(GLOB_RECURSE records ${TREE}/*.o.d)
+set(translation)
+set(outside)
+foreach(record ${records})
+    file(STRINGS ${record} hits REGEX "${emscripten_gl}")
+    if(NOT hits)
+        continue()
+    endif()
+    if(record MATCHES "/gl11_on_webgl/CMakeFiles/vorn_gl11_on_webgl.dir/")
+        list(APPEND translation ${record})
+    else()
+        list(APPEND outside ${record})
+    endif()
+endforeach()
+list(LENGTH records count)
+if(count LESS 20)
+    message(FATAL_ERROR "only ${count} dependency records (*.o.d) in ${TREE}: not a built "
+                        "Makefiles tree, so nothing can be said about what it included")
+endif()
+# The translation does include WebGL's header: were it not seen, the pattern would be wrong.
+if(NOT translation)
+    message(FATAL_ERROR "the translation's own records name no Emscripten GL header either: "
+                        "this check no longer recognises them")
+endif()
+if(outside)
+    string(REPLACE ";" "\n  " outside "${outside}")
+    message(FATAL_ERROR "compiled past the fence, with Emscripten's GL headers:\n  ${outside}")
+endif()
+message(STATUS "${count} objects; Emscripten's GL headers read only by the translation")
