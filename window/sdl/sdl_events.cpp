@@ -9,7 +9,7 @@
 #include <X11/keysym.h>
 
 #include "window/sdl/key_codes.h"
-#include "window/sdl/sdl_signals.h"
+#include "window/x11_posix/close_signals.h"
 
 namespace {
 
