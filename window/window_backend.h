@@ -4,9 +4,9 @@
 #include <string>
 
 // What the window core (GLWindow) asks of the system it runs on, in the core's own words. Each
-// system has one backend: win32/ (Windows), sdl/ (Linux), web/ (the browser) and fake/ (the
-// tests). The core holds the order of the steps and every text the user reads; a backend only
-// does each step on its system and says whether it worked, and why not.
+// system has one backend: win32/ (Windows), sdl/ (Linux), web/ (the browser), and for the tests
+// tests/window/fake/. The core holds the order of the steps and every text the user reads; a
+// backend only does each step on its system and says whether it worked, and why not.
 
 // The steps of opening the window, in the order they run; each has its own failure text.
 enum class OpenStep {

@@ -6,10 +6,10 @@
 #include <SDL.h>
 #include <SDL_syswm.h>
 
-#include "window/sdl/lost_display.h"
 #include "window/sdl/sdl_gl_format.h"
-#include "window/sdl/sdl_signals.h"
-#include "window/sdl/tick_counter.h"
+#include "window/x11_posix/close_signals.h"
+#include "window/x11_posix/lost_display.h"
+#include "window/x11_posix/tick_counter.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::string sizeText(int width, int height) {
 SdlBackend::SdlBackend(std::function<void()> beforeModeChange)
     : beforeModeChange_(std::move(beforeModeChange)) {
     SDL_SetMainReady();
-    // Signals are ours (sdl_signals.h); the run ends on its own close request, not on SDL's idea
+    // Signals are ours (close_signals.h); the run ends on its own close request, not on SDL's idea
     // of the last window.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");

@@ -9,23 +9,24 @@
 struct SDL_Window;
 union SDL_Event;
 
-// The window on Linux desktops: SDL2, with Xlib and RandR where SDL runs on X (its choice on
-// every Linux desktop, XWayland included).
+// The window on Linux desktops: SDL2, with Xlib where SDL runs on X (its choice on every Linux
+// desktop, XWayland included).
 //
-// Supports: full screen in a real display mode of exactly the asked size at 4 bytes per pixel
-// (SDL would quietly take the nearest other one, so anything else is a refusal); a framed window
-// at the screen's top-left corner; a double-buffered 8-bit RGB GL context with a 16-bit depth
-// buffer; the mouse cursor hidden and the screen saver held off while the window exists; the
-// game's keys (key_codes.h), the keypad's arrows included; SIGINT and SIGTERM as a close request;
-// the tick counter from boot (tick_counter.h); SDL's message boxes; a reason from SDL for every
-// failure. On X, keys come from the X server's own events for the game's X window: when the
-// window loses the keyboard focus SDL reports a release of every key still held, and it drops the
-// release of a key it did not see pressed, while the key that counts is the one let go where the
-// focus is. On SDL's other drivers (native Wayland, the console) keys are SDL's.
+// Supports: full screen in a real display mode of exactly the asked size at 4 bytes per pixel (SDL
+// would quietly take the nearest other one, so anything else is a refusal); a framed window at the
+// screen's top-left corner; a double-buffered 8-bit RGB GL context with a 16-bit depth buffer; the
+// mouse cursor hidden and the screen saver held off while the window exists; the game's keys
+// (key_codes.h), the keypad's arrows included; SIGINT and SIGTERM as a close request
+// (window/x11_posix/close_signals.h); the tick counter from boot (window/x11_posix/tick_counter.h);
+// SDL's message boxes; a reason from SDL for every failure. On X, keys come from the X server's own
+// events for the game's X window: when the window loses the keyboard focus SDL reports a release of
+// every key still held, and it drops the release of a key it did not see pressed, while the key
+// that counts is the one let go where the focus is. On SDL's other drivers (native Wayland, the
+// console) keys are SDL's.
 // Limits: one window. X fixes a GL window's pixel format (its visual) as it makes the window, so
 // no fitting format is reported when the window is made. With no display SDL would draw into
 // memory where nobody sees it: that counts as no display unless SDL_VIDEODRIVER asks for it.
-// Needs: libsdl2, libx11, libxrandr (display_guardian.h, screen_layout.h).
+// Needs: libsdl2, libx11 (the X server's key events), and window/x11_posix (vorn_x11_posix).
 class SdlBackend : public WindowBackend {
   public:
     // beforeModeChange runs before the display mode is first asked for (the display guardian's

@@ -9,8 +9,8 @@
 #include <X11/keysym.h>
 
 #include "window/sdl/key_codes.h"
-#include "window/sdl/sdl_signals.h"
 #include "window/system_key.h"
+#include "window/x11_posix/close_signals.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The main loop: events taken first, then Idle with the elapsed time, Draw, one present.
-#include "tests/shell/shell_fixture.h"
+#include "tests/window/shell_fixture.h"
 
 using ::testing::ElementsAre;
 

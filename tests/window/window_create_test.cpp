@@ -1,6 +1,6 @@
 // Opening the window: the order of the steps, the full-screen question, and every way opening
 // can fail, with its message after the right releases.
-#include "tests/shell/shell_fixture.h"
+#include "tests/window/shell_fixture.h"
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;

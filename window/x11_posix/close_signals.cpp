@@ -1,4 +1,4 @@
-#include "window/sdl/sdl_signals.h"
+#include "window/x11_posix/close_signals.h"
 
 #include <csignal>
 

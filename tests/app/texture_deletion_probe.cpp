@@ -1,6 +1,6 @@
 // Stands in for the GL library's glDeleteTextures inside the test program and forwards to it,
 // so a test can see the moment the game gives its textures back.
-#include "tests/shell/texture_deletion_probe.h"
+#include "tests/app/texture_deletion_probe.h"
 
 #include <dlfcn.h>
 

@@ -33,7 +33,7 @@ DBUS_SESSION_BUS_ADDRESS=disabled: SDL_VIDEODRIVER=x11 exec valgrind --tool=memc
     --error-exitcode=99 --leak-check=full \\
     --show-leak-kinds=definite,indirect --errors-for-leak-kinds=definite,indirect \\
     --keep-debuginfo=yes --num-callers=40 --track-origins=yes \\
-    --suppressions="$source_dir/tests/soak/memcheck.supp" --log-file="$log" "$program"
+    --suppressions="$source_dir/tests/memcheck/memcheck.supp" --log-file="$log" "$program"
 SCRIPT
 chmod +x "$work/vorngame-under-memcheck"
 VORNGAME="$work/vorngame-under-memcheck"

@@ -1,4 +1,4 @@
-#include "window/fake/fake_backend.h"
+#include "tests/window/fake/fake_backend.h"
 
 #include <algorithm>
 

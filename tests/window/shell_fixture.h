@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "window/fake/fake_backend.h"
+#include "tests/window/fake/fake_backend.h"
 #include "window/gl_window.h"
 
 // The window core over the fake backend.

@@ -1,7 +1,7 @@
 // Giving back an open window: the order of the releases and the message of each that fails.
 #include <memory>
 
-#include "tests/shell/shell_fixture.h"
+#include "tests/window/shell_fixture.h"
 
 using ::testing::ElementsAre;
 

@@ -1,4 +1,4 @@
-#include "window/sdl/lost_display.h"
+#include "window/x11_posix/lost_display.h"
 
 #include <X11/Xlib.h>
 #include <unistd.h>

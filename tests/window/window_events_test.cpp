@@ -1,5 +1,5 @@
 // How the window answers each event: key flags, KeyUp for the game, quitting, activation.
-#include "tests/shell/shell_fixture.h"
+#include "tests/window/shell_fixture.h"
 
 namespace {
 

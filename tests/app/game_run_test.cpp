@@ -6,10 +6,10 @@
 #include "app/game_run.h"
 #include "game/game_session.h"
 #include "game/tick_clock.h"
-#include "tests/shell/shell_fixture.h"
-#include "tests/shell/texture_deletion_probe.h"
+#include "tests/app/texture_deletion_probe.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/manual_clock.h"
+#include "tests/window/shell_fixture.h"
 
 namespace {
 

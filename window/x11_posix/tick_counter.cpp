@@ -1,4 +1,4 @@
-#include "window/sdl/tick_counter.h"
+#include "window/x11_posix/tick_counter.h"
 
 #include <time.h>
 

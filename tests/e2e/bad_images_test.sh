@@ -2,7 +2,7 @@
 # The real program started from a folder whose image files are spoilt every way a user's folder
 # can spoil them: it must say which file is wrong and how, once each, then play and draw as
 # usual and end with exit code 0 on Escape.
-source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/lib.sh"
 
 folder="$work/spoilt"
 mkdir -p "$folder"
