@@ -9,8 +9,8 @@
 #include "window/gl_window.h"
 
 namespace {
-
 constexpr std::int32_t kColourBits = 32;
+}  // namespace
 
 // The game reads time from the system's counter for as long as this lives, and from its
 // default clock again afterwards.
@@ -24,30 +24,53 @@ class TickSourceBinding {
     TickSourceBinding& operator=(const TickSourceBinding&) = delete;
 };
 
-}  // namespace
+GameRunner::GameRunner(WindowBackend& backend, WindowRequest request)
+    : backend_(backend), request_(request), ticks_(std::make_unique<TickSourceBinding>(backend)) {}
 
-int runGame(WindowBackend& backend, WindowRequest request) {
-    const TickSourceBinding ticks(backend);
-    const bool fullscreen = request == WindowRequest::Fullscreen;
-    auto window = std::make_unique<GLWindow>(backend, kColourBits, fullscreen);
-    if (!window->create())
-        return ExitCode::WindowNotOpened;
+GameRunner::~GameRunner() {
+    finish();
+}
 
+bool GameRunner::open() {
+    const bool fullscreen = request_ == WindowRequest::Fullscreen;
+    window_ = std::make_unique<GLWindow>(backend_, kColourBits, fullscreen);
+    if (!window_->create())
+        return false;
     // Built while the context is current. Its first piece is chosen before the seeding below,
     // so every run starts with the same shape.
-    auto session = std::make_unique<GameSession>();
-    std::srand(backend.ticks());
-    window->setCallback(forwardFrameEvent, session.get());
-    window->run();
+    session_ = std::make_unique<GameSession>();
+    std::srand(backend_.ticks());
+    window_->setCallback(forwardFrameEvent, session_.get());
+    window_->startLoop();
+    exitCode_ = ExitCode::Normal;
+    return true;
+}
 
+bool GameRunner::turn() {
+    return session_ != nullptr && window_->turn();
+}
+
+int GameRunner::finish() {
+    if (ticks_ == nullptr)
+        return exitCode_;
     // The window object goes first; the session then deletes its textures while the context
     // is still current.
-    const bool switchedDisplayMode = window->fullscreen();
-    window.reset();
-    session.reset();
+    const bool switchedDisplayMode = session_ != nullptr && window_->fullscreen();
+    window_.reset();
+    session_.reset();
     // Windows gives a full-screen mode back by itself when the process ends; Wine and X do
     // not, so the run does it. Where the system would have, nothing changes.
     if (switchedDisplayMode)
-        backend.leaveDisplayMode();
-    return ExitCode::Normal;
+        backend_.leaveDisplayMode();
+    ticks_.reset();
+    return exitCode_;
+}
+
+int runGame(WindowBackend& backend, WindowRequest request) {
+    GameRunner run(backend, request);
+    if (run.open()) {
+        while (run.turn()) {
+        }
+    }
+    return run.finish();
 }

@@ -1,6 +1,12 @@
 #pragma once
 
+#include <memory>
+
 #include "window/window_backend.h"
+
+class GameSession;
+class GLWindow;
+class TickSourceBinding;
 
 // Exit codes of the program.
 namespace ExitCode {
@@ -14,6 +20,34 @@ inline constexpr int WindowNotOpened = 1;
 // the display mode, and asking the player on every visit whether to play in a window would
 // only stand in the way, so the web build asks for the window at once.
 enum class WindowRequest { Fullscreen, Windowed };
+
+// The run in its three stages, for a system that hands the program control once per frame and
+// must get it back in between (a page): open, then one turn at a time, then finish.
+class GameRunner {
+  public:
+    GameRunner(WindowBackend& backend, WindowRequest request);
+    // Finishes the run if it was not finished.
+    ~GameRunner();
+    GameRunner(const GameRunner&) = delete;
+    GameRunner& operator=(const GameRunner&) = delete;
+
+    // Opens the window and builds the game in it, ready for its first turn. False when the
+    // window did not open; the reason has been shown, and finish gives the exit code.
+    bool open();
+    // One turn of the window's loop; false once the quit request is taken.
+    bool turn();
+    // Takes the game and the window down and answers the exit code. The game keeps time by
+    // the system's counter from the construction up to here.
+    int finish();
+
+  private:
+    WindowBackend& backend_;
+    WindowRequest request_;
+    std::unique_ptr<TickSourceBinding> ticks_;
+    std::unique_ptr<GLWindow> window_;
+    std::unique_ptr<GameSession> session_;
+    int exitCode_ = ExitCode::WindowNotOpened;
+};
 
 // The whole run on one system: opens the window, builds the game, runs the loop until the
 // quit message, and answers the exit code.

@@ -1,30 +1,42 @@
 // The program in a web browser: the page's canvas through the web backend, played there as
-// the desktop game is played in a window.
-#include <emscripten.h>
-
-#include <cstdint>
-#include <cstdlib>
-
+// the desktop game is played in a window. The browser calls the run's turns, one at each of its
+// animation frames; the turn that ends the run also finishes it and ends the runtime.
 #include "app/game_run.h"
 #include "window/web/web_backend.h"
+#include "window/web/web_frame_loop.h"
 
 namespace {
 
-void endRuntime(void* code) {
-    std::exit(static_cast<int>(reinterpret_cast<std::intptr_t>(code)));
+// Lives from main until the run ends, across the browser's frames.
+struct WebRun {
+    WebBackend backend;
+    GameRunner runner{backend, WindowRequest::Windowed};
+};
+
+// The backend goes after the run is finished: with it go the page's listeners and the hold on
+// the screen.
+void end(WebRun* run) {
+    const int code = run->runner.finish();
+    delete run;
+    WebFrameLoop::endRuntime(code);
+}
+
+bool turn(void* userData) {
+    auto* run = static_cast<WebRun*>(userData);
+    if (run->runner.turn())
+        return true;
+    end(run);
+    return false;
 }
 
 }  // namespace
 
 int main() {
-    int code = 0;
-    {
-        WebBackend backend;
-        code = runGame(backend, WindowRequest::Windowed);
+    auto* run = new WebRun;
+    if (!run->runner.open()) {
+        end(run);
+        return 0;
     }
-    // Once main has yielded to the browser, returning from it no longer ends Emscripten's
-    // runtime, and exit called from inside it escapes to the page as an uncaught error. From a
-    // turn of its own, exit ends the runtime cleanly and hands the page the exit code.
-    emscripten_async_call(endRuntime, reinterpret_cast<void*>(static_cast<std::intptr_t>(code)), 0);
-    return code;
+    WebFrameLoop::run(turn, run);
+    return 0;
 }

@@ -31,8 +31,14 @@ class GLWindow : public WindowEventListener {
     bool setupGLState();
 
     void setCallback(FrameCallback newCallback, void* newUserData);
-    // Takes events, raises Idle and Draw, presents; returns once the quit request is taken.
+    // The main loop: startLoop, then turns until one answers false. A program whose system
+    // hands it control once per frame (a page) starts the loop and takes the turns itself.
     void run();
+    // Starts the loop's clock: the first turn's elapsed time counts from here.
+    void startLoop();
+    // Takes the events waiting; false once the quit request is taken, else raises Idle with the
+    // time since the previous turn, then Draw, presents and answers true.
+    bool turn();
     void present();
 
     std::int32_t width() const { return width_; }
@@ -65,4 +71,5 @@ class GLWindow : public WindowEventListener {
     FrameCallback callback_ = nullptr;
     void* userData_ = nullptr;
     std::array<bool, kKeyCount> keys_{};
+    std::uint32_t previousTurn_ = 0;  // the counter when the previous turn (or the loop) began
 };

@@ -142,6 +142,68 @@ TEST_F(GameRun, DecliningToPlayInAWindowEndsTheProgramNonZero) {
     EXPECT_EQ(backend.count("openWindow"), 0u);
 }
 
+// A page's browser drives the run a turn at a time: the same calls in the same order as the
+// whole run, the ending turn taken from the run's own answer.
+TEST_F(GameRun, TheRunTakenAStageAtATimeMakesTheSameCallsAsTheWholeRun) {
+    escapeAfter(2);
+    EXPECT_EQ(runGame(backend), ExitCode::Normal);
+    const std::vector<std::string> whole = backend.calls();
+
+    FakeBackend staged;
+    staged.setTicks(100000, 5);
+    int presented = 0;
+    staged.onCall("present", [&] {
+        if (++presented == 2)
+            staged.queueKeyUp(27);
+    });
+    GameRunner run(staged, WindowRequest::Fullscreen);
+    ASSERT_TRUE(run.open());
+    int turns = 0;
+    while (run.turn())
+        ++turns;
+    EXPECT_EQ(turns, 2);
+    EXPECT_EQ(run.finish(), ExitCode::Normal);
+    EXPECT_EQ(staged.calls(), whole);
+}
+
+TEST_F(GameRun, AFinishedRunIsNotTakenDownTwiceAndHandsTheClockBack) {
+    {
+        GameRunner run(backend, WindowRequest::Fullscreen);
+        ASSERT_TRUE(run.open());
+        EXPECT_TRUE(run.turn());
+        EXPECT_EQ(run.finish(), ExitCode::Normal);
+        const std::size_t readings = backend.count("ticks");
+        tickCount();
+        EXPECT_EQ(backend.count("ticks"), readings);
+        // The answer stays; the destructor below adds nothing.
+        EXPECT_EQ(run.finish(), ExitCode::Normal);
+    }
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 1u);
+    EXPECT_EQ(backend.calls().back(), "leaveDisplayMode");
+}
+
+// A run left unfinished (a page torn down some other way) is still taken down in order.
+TEST_F(GameRun, ARunLeftUnfinishedIsTakenDownByItsDestructor) {
+    {
+        GameRunner run(backend, WindowRequest::Fullscreen);
+        ASSERT_TRUE(run.open());
+        EXPECT_TRUE(run.turn());
+    }
+    EXPECT_FALSE(backend.hasListener());
+    EXPECT_EQ(backend.calls().back(), "leaveDisplayMode");
+}
+
+TEST_F(GameRun, AfterAWindowThatCannotOpenNoTurnIsTakenAndTheCodeIsOne) {
+    backend.failOpenAt(OpenStep::MakeContext);
+    GameRunner run(backend, WindowRequest::Windowed);
+    EXPECT_FALSE(run.open());
+    EXPECT_FALSE(run.turn());
+    EXPECT_EQ(backend.count("pumpEvents"), 0u);
+    EXPECT_EQ(run.finish(), ExitCode::WindowNotOpened);
+    EXPECT_EQ(backend.count("leaveDisplayMode"), 0u);
+    EXPECT_FALSE(backend.hasListener());
+}
+
 TEST(FrameForwarding, PassesTheSessionsAnswerBackUnchanged) {
     const ImageFolder images;
     const ManualClock clock;

@@ -1,4 +1,5 @@
-// The main loop: events taken first, then Idle with the elapsed time, Draw, one present.
+// The main loop: events taken first, then Idle with the elapsed time, Draw, one present; and the
+// same loop taken one turn at a time, as a page's browser calls it.
 #include "tests/window/shell_fixture.h"
 
 using ::testing::ElementsAre;
@@ -96,6 +97,42 @@ TEST_F(MainLoop, WithoutACallbackTheLoopStillTakesEventsAndPresentsEveryTurn) {
     EXPECT_EQ(backend.count("present"), 3u);
     EXPECT_EQ(backend.queued(), 0u);
     EXPECT_FALSE(window.keyDown(32));
+}
+
+// A page's browser calls the turns itself, with its own pauses between them; each turn's Idle
+// carries the time since the previous turn, the first the time since the loop started.
+TEST_F(MainLoop, TurnsTakenOneAtATimeCarryTheTimeSinceThePreviousTurn) {
+    constexpr std::uint32_t kHidden = 600000;  // ten minutes without frames
+    backend.scriptTicks({5000, 5016, 5050, 0xFFFFFFF0u, 0x50u, 0x50u + kHidden});
+    window.startLoop();
+    EXPECT_TRUE(window.turn());
+    EXPECT_TRUE(window.turn());
+    // A loop started again counts from its new start, here just before the counter wraps.
+    window.startLoop();
+    EXPECT_TRUE(window.turn());
+    EXPECT_TRUE(window.turn());
+    ASSERT_EQ(log.events.size(), 8u);
+    EXPECT_EQ(log.events[0], std::make_pair(std::int32_t{Idle}, 16));
+    EXPECT_EQ(log.events[2], std::make_pair(std::int32_t{Idle}, 34));
+    EXPECT_EQ(log.events[4], std::make_pair(std::int32_t{Idle}, 0x60));
+    // No turn is lost time: a hidden page's whole gap comes with its next turn.
+    EXPECT_EQ(log.events[6],
+              std::make_pair(std::int32_t{Idle}, static_cast<std::int32_t>(kHidden)));
+    EXPECT_EQ(backend.count("present"), 4u);
+}
+
+TEST_F(MainLoop, ATurnThatTakesTheQuitRequestAnswersFalseAndRaisesNothing) {
+    backend.scriptTicks({100, 110});
+    window.startLoop();
+    backend.queueKeyUp(37);
+    backend.queueKeyUp(27);
+    EXPECT_FALSE(window.turn());
+    EXPECT_THAT(loopCalls(),
+                ElementsAre("ticks", "pumpEvents", "event:KeyUp", "event:KeyUp", "requestQuit"));
+    // Every turn after it answers the same, still without a frame.
+    EXPECT_FALSE(window.turn());
+    EXPECT_EQ(backend.count("present"), 0u);
+    EXPECT_EQ(log.events.size(), 2u);
 }
 
 }  // namespace

@@ -10,21 +10,21 @@
 //
 // Supports: one window, which is the page's canvas (Module.canvas): opening it sizes the canvas's
 // drawing buffer and names the page, showing it makes it visible and gives it the keyboard
-// focus. The GL context is WebGL 1 made through Emscripten's EGL, under its emulation of
-// immediate-mode GL (the emulation works only for a context made that way). Keys come from the
-// canvas as the DOM reports them (keyCode is the virtual-key code), told to the window core as
-// they come; the game's keys do not scroll the page while the canvas has the focus; Escape that
-// ends the canvas's full screen is the browser's (web_keys.h). A hidden tab counts as minimised.
-// Message boxes are the browser's alert and confirm, the caption above the text. The tick counter
-// is the wall clock, truncated to 32 bits. Presenting gives the browser its turn until its next
-// frame (Asyncify): the page's events arrive then, between frames, and the busy main loop keeps
-// the page responsive at the browser's frame rate.
+// focus. The GL context is WebGL 1, made through Emscripten's EGL; the drawing code's OpenGL 1.1
+// reaches it through the backend's own translation (gl/). Keys come from the canvas as the DOM
+// reports them (keyCode is the virtual-key code), told to the window core as they come; the
+// game's keys do not scroll the page while the canvas has the focus; Escape that ends the
+// canvas's full screen is the browser's (web_keys.h). A hidden tab counts as minimised. Message
+// boxes are the browser's alert and confirm, the caption above the text. The tick counter is the
+// wall clock, truncated to 32 bits. Presenting hands the frame to WebGL and returns: the browser
+// calls the window's loop one turn at each of its animation frames (web_frame_loop.h) and shows
+// the frame when the turn returns; the page's events arrive between turns.
 // Limits: a page cannot change the display mode, so a full-screen mode is always refused (play it
 // windowed; the page offers its own full-screen view). The browser may not show the same box
-// twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so the game stands
-// still until it is shown again. Closing the tab ends the game without a close request.
-// Needs: Emscripten's -sLEGACY_GL_EMULATION, -sASYNCIFY, -lEGL and html5.h; the page of
-// window/web/page/; WebGL in the browser.
+// twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so no turns; the
+// clock goes on, and the first turn after the tab is shown again has the whole hidden time as
+// its elapsed time. Closing the tab ends the game without a close request.
+// Needs: Emscripten's -lEGL and html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
     WebBackend() = default;

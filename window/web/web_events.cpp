@@ -1,8 +1,8 @@
 // The web backend's ears: the canvas's key events, the document's full-screen changes and the
 // tab's visibility, told to the window core as they come.
 // Supports: keys only while the canvas has the focus; the game's keys kept from scrolling.
-// Limits: the browser calls these only while the program waits for it (at each present), so
-// they arrive between frames, as on the desktop. No close message: a closed tab just ends.
+// Limits: the browser calls these only between the loop's turns (web_frame_loop.h), so they
+// arrive between frames, as on the desktop. No close message: a closed tab just ends.
 // Needs: Emscripten's html5.h; the page's canvas with the id "canvas".
 #include <emscripten/html5.h>
 

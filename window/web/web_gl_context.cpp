@@ -3,12 +3,11 @@
 // through gl/ tests depth); made through Emscripten's EGL. The drawing code's OpenGL 1.1 reaches
 // it through gl/.
 // Limits: one configuration; a browser without WebGL fails at making the context.
-// Needs: Emscripten's EGL (-lEGL) and -sASYNCIFY for the wait at each present.
+// Needs: Emscripten's EGL (-lEGL).
 #include <EGL/egl.h>
 
 #include "gl11_on_webgl/webgl_frame.h"
 #include "window/web/web_backend.h"
-#include "window/web/web_page.h"
 
 namespace {
 
@@ -72,13 +71,11 @@ void WebBackend::closeDisplay() {
     surface_ = nullptr;
 }
 
-// The browser shows what was drawn once the program gives it its turn; waiting for its next
-// frame is that turn, and paces the loop to the browser's frame rate. The frame's quads, gathered
-// until now, reach WebGL first.
+// The frame's quads, gathered until now, reach WebGL; the browser shows the frame once the turn
+// that drew it has handed control back (web_frame_loop.h), so nothing here waits.
 void WebBackend::present() {
     if (context_ == nullptr)
         return;
     drawPendingQuads();
     eglSwapBuffers(asDisplay(display_), static_cast<EGLSurface>(surface_));
-    WebPage::waitForNextFrame();
 }

@@ -1,8 +1,8 @@
 // The web platform's calls into the page, in JavaScript (Emscripten's EM_JS).
 // Supports: the canvas (size, visibility, focus, cursor), the title, the screen wake lock, the
-// browser's boxes, the next animation frame and the clock.
+// browser's boxes and the clock.
 // Limits: the wake lock needs a secure page (https, or 127.0.0.1) and is skipped elsewhere.
-// Needs: Module.canvas set by the page; -sASYNCIFY for the wait for the next frame.
+// Needs: Module.canvas set by the page.
 #include "window/web/web_page.h"
 
 #include <emscripten.h>
@@ -63,10 +63,6 @@ EM_JS(int, vorn_confirm, (const char* text), {
     return confirm(UTF8ToString(text)) ? 1 : 0;
 });
 
-EM_ASYNC_JS(void, vorn_wait_for_next_frame, (), {
-    await new Promise((resolve) => requestAnimationFrame(resolve));
-});
-
 EM_JS(unsigned, vorn_milliseconds, (), {
     return Math.floor(performance.timeOrigin + performance.now()) >>> 0;
 });
@@ -108,10 +104,6 @@ void alertBox(const char* text) {
 
 bool confirmBox(const char* text) {
     return vorn_confirm(text) != 0;
-}
-
-void waitForNextFrame() {
-    vorn_wait_for_next_frame();
 }
 
 std::uint32_t milliseconds() {

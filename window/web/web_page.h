@@ -23,9 +23,6 @@ void keepScreenOn(bool on);
 void alertBox(const char* text);
 bool confirmBox(const char* text);
 
-// Gives the browser its turn until it is about to paint the next frame.
-void waitForNextFrame();
-
 // Milliseconds of the wall clock at the page's start, counted on by the page's monotonic clock,
 // truncated to 32 bits: two visits start at different counts, and the count never goes back.
 std::uint32_t milliseconds();
