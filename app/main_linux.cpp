@@ -2,7 +2,7 @@
 // guardian outlives, so that the desktop gets its display mode back however the game ends.
 #include "app/game_run.h"
 #include "window/sdl/sdl_backend.h"
-#include "window/x11_posix/display_guardian.h"
+#include "app/linux/display_guardian.h"
 
 int main() {
     return runUnderDisplayGuardian([](LayoutGate& layout) {

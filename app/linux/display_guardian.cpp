@@ -1,4 +1,4 @@
-#include "window/x11_posix/display_guardian.h"
+#include "app/linux/display_guardian.h"
 
 #include <X11/Xlib.h>
 #include <fcntl.h>
@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "window/x11_posix/screen_layout.h"
+#include "app/linux/screen_layout.h"
 
 // Kept for the process's life (see stayAClientOfTheXServer); not static, so that the connection
 // stays reachable and is not mistaken for a leak.

@@ -1,4 +1,4 @@
-#include "window/x11_posix/screen_layout.h"
+#include "app/linux/screen_layout.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
