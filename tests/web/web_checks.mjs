@@ -251,6 +251,90 @@ test("the page plays: first frame, Left, a held key, Escape", async () => {
     await page.close();
 });
 
+// --- Space and Up, read off the well's cells ---
+
+// The cells of rows [fromRow, toRow) that hold a block, as [column, row], row by row: a cell's
+// middle is black when it is empty, a block's colour when it holds one.
+function filledCells(image, fromRow, toRow) {
+    const cells = [];
+    for (let row = fromRow; row < toRow; ++row) {
+        for (let column = 0; column < WELL.columns; ++column) {
+            const [x, y] = [WELL.x + WELL.cell * column, WELL.y + WELL.cell * row];
+            if (image.at(x + 15, y + 15).some((channel) => channel > 40)) cells.push([column, row]);
+        }
+    }
+    return cells;
+}
+
+const sorted = (cells) => cells.map(String).sort().join(" ");
+const shifted = (cells, rows) => cells.map(([column, row]) => [column, row + rows]);
+const extent = (cells, axis) => Math.max(...cells.map((cell) => cell[axis])) -
+    Math.min(...cells.map((cell) => cell[axis])) + 1;
+
+// The falling piece stays in the upper half of the well and what has landed in the lower, for
+// the few pieces this check drops.
+const fallingPiece = async (page) => filledCells(await frame(page), 0, WELL.rows / 2);
+const landedCells = async (page) => filledCells(await frame(page), WELL.rows / 2, WELL.rows);
+
+// The piece's cells a quarter turn on, as the game turns them: about the cell at the middle of
+// the unturned shape's box, rounded towards its top-left, (dx, dy) from it going to (dy, -dx).
+function turned(cells) {
+    const left = Math.min(...cells.map((cell) => cell[0]));
+    const top = Math.min(...cells.map((cell) => cell[1]));
+    const pivot = [left + Math.floor((extent(cells, 0) - 1) / 2),
+        top + Math.floor((extent(cells, 1) - 1) / 2)];
+    return cells.map(([column, row]) =>
+        [pivot[0] + (row - pivot[1]), pivot[1] - (column - pivot[0])]);
+}
+
+// Space, then the next piece at the top of the well; answers it.
+async function drop(page, landedBefore) {
+    await page.keyboard.press(" ");  // Space; Firefox's driver knows it by its character only
+    await until("the piece lands", async () =>
+        (await landedCells(page)).length === landedBefore + 4);
+    return until("the next piece", async () => {
+        const piece = await fallingPiece(page);
+        return piece.length === 4 && Math.min(...piece.map((cell) => cell[1])) <= 1 ? piece : null;
+    });
+}
+
+test("Space drops the piece to the floor, Up turns the next a quarter turn", async () => {
+    const { page } = await open("full");
+    const first = await until("the first piece", async () => {
+        const piece = await fallingPiece(page);
+        return piece.length === 4 ? piece : null;
+    });
+    // Released, Space lets the piece fall at once; it lands on the floor of the empty well, in
+    // the columns it fell in, and the next piece comes in at the top.
+    let piece = await drop(page, 0);
+    const floor = WELL.rows - 1 - Math.max(...first.map((cell) => cell[1]));
+    assert.equal(sorted(await landedCells(page)), sorted(shifted(first, floor)),
+        "the piece landed on the floor below where it was");
+    assert.equal(await page.evaluate(() => window.scrollY), 0, "Space does not scroll the page");
+
+    // A square looks the same turned: dropped too (at most three, in the stack's few rows).
+    for (let dropped = 1; dropped < 4 && extent(piece, 0) === extent(piece, 1); ++dropped)
+        piece = await drop(page, 4 * dropped);
+    assert.notEqual(extent(piece, 0), extent(piece, 1), "a piece that is not square");
+    // Two rows down first: at the top of the well a turned piece has no room.
+    piece = await until("the piece two rows down", async () => {
+        await page.keyboard.press("ArrowDown");
+        const now = await fallingPiece(page);
+        return now.length === 4 && Math.min(...now.map((cell) => cell[1])) >= 2 ? now : null;
+    });
+    // The last Down may have let it fall once more since; then it rests for a whole second.
+    await new Promise((resolve) => setTimeout(resolve, 200));
+    piece = await fallingPiece(page);
+    await page.keyboard.press("ArrowUp");
+    // The turn is drawn over 100 ms; the piece may fall a row or two meanwhile.
+    await new Promise((resolve) => setTimeout(resolve, 400));
+    const after = await fallingPiece(page);
+    const expected = turned(piece);
+    assert.ok([0, 1, 2].some((fell) => sorted(after) === sorted(shifted(expected, fell))),
+        `Up turned ${sorted(piece)} to ${sorted(after)}, not to ${sorted(expected)} or lower`);
+    await page.close();
+});
+
 test("a build without score.raw plays, with a blank score label and one warning", async () => {
     const { page, seen } = await open("noscore");
     const first = await until("the first frame", async () => {

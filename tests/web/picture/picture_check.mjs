@@ -1,12 +1,13 @@
 // The picture check: frames drawn in the browser through the web build's own GL against the
 // same frames drawn natively by Mesa (vorn_web_picture_reference): the full well, drawn
-// unfiltered, and a piece turning part way, drawn with linear filtering. The page compares them
-// itself and hands back only the outcome: a whole frame sent back over the browser's driver
-// connection takes seconds.
+// unfiltered, a piece turning part way, drawn with linear filtering, and a frame that changes
+// the GL state between quads, as the game's own never do (state_change_scene.h). The page
+// compares them itself and hands back only the outcome: a whole frame sent back over the
+// browser's driver connection takes seconds.
 //   node picture_check.mjs    with VORN_WEB_PICTURE_PAGE (the page's folder) and
 //                             VORN_WEB_PICTURE_REFERENCE (the native frame) in the environment;
 //                             VORN_WEB_BROWSER=firefox runs it in Firefox (on an X server
-//                             of its own)
+//                             of its own; ctest runs it in each browser)
 import assert from "node:assert/strict";
 import fs from "node:fs";
 import path from "node:path";
@@ -23,8 +24,11 @@ const [WIDTH, HEIGHT, TOLERANCE] = [800, 600, 2];
 // across pixels and is filtered between texels, where two rasterisers may differ a little in
 // coverage and in the weights' rounding (here 12 of its 480,000 pixels, at one edge pixel by
 // 127); drawing it unfiltered put 372 apart.
-const SCENES = [{ name: "the full well at rest", allowedApart: 0 },
-    { name: "a piece turning", allowedApart: 20 }];
+// Each must show more than `lit` lit pixels, so that two blank frames cannot pass: the full well
+// is 300 x 480 pixels; a piece is 4 blocks; the state changes are eight quads, 34,816 pixels.
+const SCENES = [{ name: "the full well at rest", allowedApart: 0, lit: 145000 },
+    { name: "a piece turning", allowedApart: 20, lit: 3000 },
+    { name: "the GL state changed between quads", allowedApart: 0, lit: 30000 }];
 
 // The page, and the native frames beside it.
 const servePage = () =>
@@ -84,8 +88,7 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
         outcomes.forEach((outcome, frame) => {
             const scene = SCENES[frame].name;
             assert.equal(outcome.drawnBytes, WIDTH * HEIGHT * 4, `${scene}: a whole frame read`);
-            // Not two blank frames: the full well is 300 x 480 pixels; a piece is 4 blocks.
-            assert.ok(outcome.lit > (frame === 0 ? 145000 : 3000), `${scene}: ${outcome.lit} lit`);
+            assert.ok(outcome.lit > SCENES[frame].lit, `${scene}: ${outcome.lit} lit`);
             assert.ok(outcome.differing <= SCENES[frame].allowedApart,
                 `${scene}: ${outcome.differing} pixels apart by more than ${TOLERANCE} (the ` +
                 `worst by ${outcome.worst}); the first: ${JSON.stringify(outcome.firstDiffering)}`);

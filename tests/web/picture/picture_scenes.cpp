@@ -8,10 +8,15 @@
 #include "game/game_session.h"
 #include "game/random_source.h"
 #include "game/tick_clock.h"
+#include "tests/web/picture/state_change_scene.h"
 
 namespace PictureScenes {
 
 bool draw(int scene) {
+    if (scene == 2) {
+        drawStateChangeScene();
+        return true;
+    }
     static std::uint32_t now = 0;
     now = 1000;
     setTickSource([] { return now; });
