@@ -18,9 +18,13 @@
 #include "window/web/web_frame_loop.h"
 
 // clang-format off
+// A lost context offers no extensions: the one that restores it is kept from before the loss.
 EM_JS(int, vorn_lose_context, (int lose), {
-    const gl = Module.canvas.getContext("webgl");
-    const extension = gl && gl.getExtension("WEBGL_lose_context");
+    if (lose) {
+        const gl = Module.canvas.getContext("webgl");
+        Module.vornLoseContext = gl && gl.getExtension("WEBGL_lose_context");
+    }
+    const extension = Module.vornLoseContext;
     if (!extension) return 0;
     if (lose) extension.loseContext();
     else extension.restoreContext();
