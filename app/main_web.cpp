@@ -21,8 +21,12 @@ void end(WebRun* run) {
     WebFrameLoop::endRuntime(code);
 }
 
+// Without a context the frames would go unseen, so the turns wait as in a hidden tab: the
+// game's clock goes on, and the first turn after the restore has the whole wait as its time.
 bool turn(void* userData) {
     auto* run = static_cast<WebRun*>(userData);
+    if (run->backend.contextLost())
+        return true;
     if (run->runner.turn())
         return true;
     end(run);

@@ -9,6 +9,10 @@
 // glBlendFunc; clearing the colour buffer; glShadeModel(GL_SMOOTH); glPixelStorei(GL_UNPACK_
 // ALIGNMENT). No colour is ever set, so fragments are the texel (GL_MODULATE with white), or
 // white untextured.
+// A lost WebGL context: the calls keep their bookkeeping and draw nothing; on restore every
+// texture comes back from a copy of its image, and the state the program set is set again
+// (context_restore.h). The program's window is laid over the whole drawing buffer, whatever its
+// size (webgl_frame.h).
 // glReadPixels of RGBA bytes, after the quads gathered so far are drawn; glGetError, WebGL's.
 // Limits: any other value of those calls stops the program with its name in the console
 // (refused_call.h); a GL 1.1 call outside the set is not declared (gl11.h), so it fails to
@@ -17,13 +21,13 @@
 #include <webgl/webgl1.h>
 
 #include <cstdint>
-#include <utility>
-#include <vector>
 
+#include "gl11_on_webgl/context_restore.h"
 #include "gl11_on_webgl/gl11.h"
 #include "gl11_on_webgl/matrix_stacks.h"
 #include "gl11_on_webgl/quad_batch.h"
 #include "gl11_on_webgl/refused_call.h"
+#include "gl11_on_webgl/texture_table.h"
 #include "gl11_on_webgl/webgl_frame.h"
 #include "gl11_on_webgl/webgl_quads.h"
 
@@ -33,9 +37,11 @@ struct Translation {
     MatrixStacks matrices;
     QuadBatch batch;
     WebGLQuads quads;
-    std::vector<TextureSampling> textures;  // indexed by name
-    GLuint bound = 0;
+    TextureTable textures;
+    FixedState fixed;
+    GLuint bound = 0;  // the program's name
     bool texturing = false;
+    bool lost = false;
     bool inPrimitive = false;
     float s = 0.0f;
     float t = 0.0f;
@@ -46,9 +52,12 @@ Translation& gl() {
     return translation;
 }
 
+// While the context is lost the quads go unseen, as they would on any frame the browser does
+// not show.
 void drawPending() {
     Translation& state = gl();
-    state.quads.draw(state.batch, state.textures, state.bound);
+    if (!state.lost)
+        state.quads.draw(state.batch, state.textures, state.bound);
     state.batch.clear();
 }
 
@@ -63,40 +72,33 @@ void matrixCall(const char* call, const Matrix4& by) {
     gl().matrices.multiply(by);
 }
 
-TextureSampling& boundSampling(const char* call) {
-    Translation& state = gl();
-    if (state.bound == 0)
+TextureRecord& boundRecord(const char* call) {
+    TextureRecord* record = gl().textures.find(gl().bound);
+    if (record == nullptr)
         refuseGLCall(call, 0);
-    if (state.textures.size() <= state.bound)
-        state.textures.resize(state.bound + 1);
-    return state.textures[state.bound];
+    return *record;
 }
 
 // Where GL 1.1 draws untextured: texturing off, or a texture without an image.
 GLuint samplingTexture() {
     const Translation& state = gl();
-    if (!state.texturing || state.bound == 0 || state.bound >= state.textures.size() ||
-        state.textures[state.bound].width == 0)
+    const TextureRecord* record = state.textures.find(state.bound);
+    if (!state.texturing || record == nullptr || record->sampling.width == 0)
         return 0;
     return state.bound;
 }
 
+// The pixels are the drawing buffer's (glViewport is outside the set, gl11.h): one texel to a
+// pixel there only where the buffer has the window's own size.
 TexelGrid gridOf(GLuint texture) {
-    // The viewport is the canvas's drawing buffer as the context was made: glViewport is
-    // outside the set (gl11.h), so nothing can change it.
-    static const auto view = [] {
-        GLint viewport[4] = {};
-        emscripten_glGetIntegerv(GL_VIEWPORT, viewport);
-        return std::pair<float, float>(static_cast<float>(viewport[2]),
-                                       static_cast<float>(viewport[3]));
-    }();
+    const Translation& state = gl();
     TexelGrid grid;
-    if (texture != 0) {
-        grid.textureWidth = gl().textures[texture].width;
-        grid.textureHeight = gl().textures[texture].height;
+    if (const TextureRecord* record = state.textures.find(texture)) {
+        grid.textureWidth = record->sampling.width;
+        grid.textureHeight = record->sampling.height;
     }
-    grid.viewWidth = view.first;
-    grid.viewHeight = view.second;
+    grid.viewWidth = static_cast<float>(state.fixed.viewWidth);
+    grid.viewHeight = static_cast<float>(state.fixed.viewHeight);
     return grid;
 }
 
@@ -112,6 +114,8 @@ void setCapability(const char* call, GLenum capability, bool on) {
     if (capability != GL_BLEND && !(offOnly && !on))
         refuseGLCall(call, capability);
     drawPending();
+    if (capability == GL_BLEND)
+        gl().fixed.blend = on;
     if (on)
         emscripten_glEnable(capability);
     else
@@ -122,6 +126,27 @@ void setCapability(const char* call, GLenum capability, bool on) {
 
 void drawPendingQuads() {
     drawPending();
+}
+
+void drawingBufferResized(int width, int height) {
+    FixedState& fixed = gl().fixed;
+    fixed.viewWidth = width;
+    fixed.viewHeight = height;
+    if (!gl().lost)
+        emscripten_glViewport(0, 0, width, height);
+}
+
+void webglContextLost() {
+    gl().lost = true;
+}
+
+void webglContextRestored() {
+    Translation& state = gl();
+    if (!state.lost)
+        return;
+    state.lost = false;
+    state.quads.forgetObjects();
+    restoreContext(state.textures, state.fixed, state.bound);
 }
 
 extern "C" {
@@ -219,11 +244,18 @@ void glDisable(GLenum capability) {
 void glBlendFunc(GLenum source, GLenum destination) {
     outsidePrimitive("glBlendFunc");
     drawPending();
+    gl().fixed.blendSource = source;
+    gl().fixed.blendDestination = destination;
     emscripten_glBlendFunc(source, destination);
 }
 
 void glClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
     outsidePrimitive("glClearColor");
+    float* colour = gl().fixed.clearColour;
+    colour[0] = red;
+    colour[1] = green;
+    colour[2] = blue;
+    colour[3] = alpha;
     emscripten_glClearColor(red, green, blue, alpha);
 }
 
@@ -237,7 +269,13 @@ void glClear(GLbitfield mask) {
 
 void glGenTextures(GLsizei count, GLuint* names) {
     outsidePrimitive("glGenTextures");
-    emscripten_glGenTextures(count, names);
+    Translation& state = gl();
+    for (GLsizei i = 0; i < count; ++i) {
+        names[i] = state.textures.add();
+        // Without a context the texture gets its WebGL object when the context is restored.
+        if (!state.lost)
+            emscripten_glGenTextures(1, &state.textures.find(names[i])->webglName);
+    }
 }
 
 void glDeleteTextures(GLsizei count, const GLuint* names) {
@@ -245,26 +283,36 @@ void glDeleteTextures(GLsizei count, const GLuint* names) {
     drawPending();
     Translation& state = gl();
     for (GLsizei i = 0; i < count; ++i) {
-        if (names[i] < state.textures.size())
-            state.textures[names[i]] = TextureSampling{};
+        const TextureRecord* record = state.textures.find(names[i]);
+        if (record == nullptr)
+            continue;  // as GL does with names not in use
+        if (!state.lost && record->webglName != 0)
+            emscripten_glDeleteTextures(1, &record->webglName);
+        state.textures.remove(names[i]);
         if (names[i] == state.bound)
             state.bound = 0;
     }
-    emscripten_glDeleteTextures(count, names);
 }
 
 void glBindTexture(GLenum target, GLuint name) {
     outsidePrimitive("glBindTexture");
     if (target != GL_TEXTURE_2D)
         refuseGLCall("glBindTexture", target);
+    const TextureRecord* record = gl().textures.find(name);
+    if (name != 0 && record == nullptr)
+        refuseGLCall("glBindTexture", name);
     gl().bound = name;
-    emscripten_glBindTexture(target, name);
+    emscripten_glBindTexture(target, record != nullptr ? record->webglName : 0);
 }
 
 void glPixelStorei(GLenum name, GLint value) {
     outsidePrimitive("glPixelStorei");
     if (name != GL_UNPACK_ALIGNMENT && name != GL_PACK_ALIGNMENT)
         refuseGLCall("glPixelStorei", name);
+    if (value != 1 && value != 2 && value != 4 && value != 8)
+        refuseGLCall("glPixelStorei", static_cast<unsigned>(value));
+    FixedState& fixed = gl().fixed;
+    (name == GL_UNPACK_ALIGNMENT ? fixed.unpackAlignment : fixed.packAlignment) = value;
     emscripten_glPixelStorei(name, value);
 }
 
@@ -279,7 +327,7 @@ void glTexParameterf(GLenum target, GLenum name, GLfloat value) {
     if ((wrap && asEnum != GL_CLAMP) || (filter && asEnum != GL_LINEAR))
         refuseGLCall("glTexParameterf", asEnum);
     drawPending();
-    TextureSampling& sampling = boundSampling("glTexParameterf");
+    TextureSampling& sampling = boundRecord("glTexParameterf").sampling;
     if (name == GL_TEXTURE_WRAP_S)
         sampling.clampS = true;
     if (name == GL_TEXTURE_WRAP_T)
@@ -300,10 +348,11 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     if (format != GL_RGBA || type != GL_UNSIGNED_BYTE)
         refuseGLCall("glTexImage2D", format != GL_RGBA ? format : type);
     drawPending();
-    TextureSampling& sampling = boundSampling("glTexImage2D");
-    sampling.width = static_cast<float>(width);
-    sampling.height = static_cast<float>(height);
-    emscripten_glTexImage2D(target, level, GL_RGBA, width, height, border, format, type, pixels);
+    TextureTable::keepImage(boundRecord("glTexImage2D"), width, height, pixels,
+                            gl().fixed.unpackAlignment);
+    if (!gl().lost)
+        emscripten_glTexImage2D(target, level, GL_RGBA, width, height, border, format, type,
+                                pixels);
 }
 
 // The picture check reads the frame back: what is drawn so far, pending quads included.

@@ -1,5 +1,6 @@
 #include "gl11_on_webgl/webgl_quads.h"
 
+#include <emscripten/html5_webgl.h>
 #include <webgl/webgl1.h>
 
 #include <cstddef>
@@ -82,7 +83,11 @@ GLuint linked(const char* fragmentShader) {
 
 }  // namespace
 
-void WebGLQuads::prepare() {
+// A context lost before the page has heard of it makes no objects and reports no shader
+// compiled: the first draw after the restore prepares instead.
+bool WebGLQuads::prepare() {
+    if (emscripten_is_webgl_context_lost(emscripten_webgl_get_current_context()))
+        return false;
     linear_ = linked(kLinearShader);
     exact_ = linked(kExactShader);
     clampSize_ = emscripten_glGetUniformLocation(linear_, "clampSize");
@@ -107,6 +112,13 @@ void WebGLQuads::prepare() {
     emscripten_glEnableVertexAttribArray(kPosition);
     emscripten_glEnableVertexAttribArray(kTexCoord);
     prepared_ = true;
+    return true;
+}
+
+void WebGLQuads::forgetObjects() {
+    prepared_ = false;
+    inUse_ = 0;
+    indexedQuads_ = 0;
 }
 
 void WebGLQuads::use(std::uint32_t program) {
@@ -133,20 +145,19 @@ void WebGLQuads::coverIndices(std::size_t quads) {
     indexedQuads_ = quads;
 }
 
-void WebGLQuads::draw(const QuadBatch& batch, const std::vector<TextureSampling>& textures,
+void WebGLQuads::draw(const QuadBatch& batch, const TextureTable& textures,
                       std::uint32_t boundTexture) {
-    if (batch.empty())
+    if (batch.empty() || (!prepared_ && !prepare()))
         return;
-    if (!prepared_)
-        prepare();
     coverIndices(batch.quadCount());
     const auto& vertices = batch.vertices();
     emscripten_glBufferData(GL_ARRAY_BUFFER,
                             static_cast<GLsizeiptr>(vertices.size() * sizeof vertices[0]),
                             vertices.data(), GL_STREAM_DRAW);
     for (const QuadRun& run : batch.runs()) {
-        emscripten_glBindTexture(GL_TEXTURE_2D, run.texture != 0 ? run.texture : white_);
-        if (run.texture != 0) {
+        const TextureRecord* record = textures.find(run.texture);
+        emscripten_glBindTexture(GL_TEXTURE_2D, record != nullptr ? record->webglName : white_);
+        if (record != nullptr) {
             const GLint filter = run.exact ? GL_NEAREST : GL_LINEAR;
             emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
             emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
@@ -156,7 +167,7 @@ void WebGLQuads::draw(const QuadBatch& batch, const std::vector<TextureSampling>
         } else {
             use(linear_);
             const TextureSampling sampling =
-                run.texture < textures.size() ? textures[run.texture] : TextureSampling{};
+                record != nullptr ? record->sampling : TextureSampling{};
             emscripten_glUniform2f(clampSize_, sampling.clampS ? sampling.width : 0.0f,
                                    sampling.clampT ? sampling.height : 0.0f);
         }
@@ -165,5 +176,6 @@ void WebGLQuads::draw(const QuadBatch& batch, const std::vector<TextureSampling>
             GL_TRIANGLES, static_cast<GLsizei>(run.quads * 6), GL_UNSIGNED_SHORT,
             reinterpret_cast<const void*>(firstIndex * sizeof(std::uint16_t)));
     }
-    emscripten_glBindTexture(GL_TEXTURE_2D, boundTexture);
+    const TextureRecord* bound = textures.find(boundTexture);
+    emscripten_glBindTexture(GL_TEXTURE_2D, bound != nullptr ? bound->webglName : 0);
 }

@@ -4,16 +4,7 @@
 #include <vector>
 
 #include "gl11_on_webgl/quad_batch.h"
-
-// How a texture is sampled beyond what WebGL's own sampler does: GL_CLAMP on an axis blends
-// the edge texels with the (black, transparent) border under linear filtering, which WebGL's
-// clamping to the edge does not.
-struct TextureSampling {
-    float width = 0;
-    float height = 0;
-    bool clampS = false;
-    bool clampT = false;
-};
+#include "gl11_on_webgl/texture_table.h"
 
 // Draws gathered quads with WebGL 1: one vertex upload, then one indexed draw call for each run
 // of quads that share a texture, sampled as fixed-function GL_MODULATE does with the colour left
@@ -23,12 +14,14 @@ struct TextureSampling {
 // so nothing else may change those (nothing else in the program uses them).
 class WebGLQuads {
   public:
-    // `textures` is indexed by texture name. Leaves `boundTexture` bound, as the caller had it.
-    void draw(const QuadBatch& batch, const std::vector<TextureSampling>& textures,
-              std::uint32_t boundTexture);
+    // The runs' textures and `boundTexture` are the program's names in `textures`. Leaves
+    // `boundTexture` bound, as the caller had it. Draws nothing while the context is lost.
+    void draw(const QuadBatch& batch, const TextureTable& textures, std::uint32_t boundTexture);
+    // The context was lost: what it held is gone, and the next draw makes it again.
+    void forgetObjects();
 
   private:
-    void prepare();
+    bool prepare();
     void coverIndices(std::size_t quads);
     void use(std::uint32_t program);
 

@@ -365,3 +365,34 @@ test("a browser without WebGL is told so in the shell's words, and the run ends"
     assert.ok(seen.console.includes("vorngame: exit code 1"));
     await page.close();
 });
+
+test("a lost WebGL context comes back: a line says so meanwhile, and the keys act after", async () => {
+    const { page, seen } = await open("full");
+    await until("the first frame", async () => wellDrawn(await frame(page)));
+    const lineShown = () =>
+        page.evaluate(() => document.getElementById("context-lost").checkVisibility());
+    assert.equal(await lineShown(), false, "no line while the context is there");
+
+    await page.evaluate(() => {
+        const canvas = document.getElementById("canvas");
+        window.vornLoseContext = canvas.getContext("webgl").getExtension("WEBGL_lose_context");
+        window.vornLoseContext.loseContext();
+    });
+    await until("the line that says the picture is lost", lineShown);
+    // Refused unless the page prevented the default when the context was lost.
+    await page.evaluate(() => window.vornLoseContext.restoreContext());
+    await until("the line gone", async () => !(await lineShown()));
+    const restored = await until("a frame after the restore", async () => {
+        const image = await frame(page);
+        return wellDrawn(image) ? image : null;
+    });
+    const piece = expectWellAndPiece(restored);
+    assert.ok(litPixels(restored, 400, 100, 192, 72) > 100, "the read-out is drawn again");
+
+    await page.keyboard.press("ArrowLeft");
+    assert.equal(await leftEdgeAfterMoving(page, piece.left), piece.left - WELL.cell,
+        "Left moves the piece one column");
+    assert.ok(!seen.console.some((line) => line.includes("exit code")), "the game goes on");
+    assert.deepEqual(seen.boxes, []);
+    await page.close();
+});

@@ -45,6 +45,7 @@ OpenStep WebBackend::openWindow(const WindowSpec& asked) {
         noteFailure("the page has no canvas");
         return OpenStep::Window;
     }
+    window_ = buffer_ = BufferSize{asked.width, asked.height};
     WebPage::sizeCanvas(asked.width, asked.height);
     WebPage::setTitle(asked.title);
     WebPage::showCanvas(false);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "window/web/drawing_buffer_fit.h"
 #include "window/web/web_keys.h"
 #include "window/window_backend.h"
 
@@ -18,12 +19,19 @@
 // boxes are the browser's alert and confirm, the caption above the text. The tick counter is the
 // wall clock, truncated to 32 bits. Presenting hands the frame to WebGL and returns: the browser
 // calls the window's loop one turn at each of its animation frames (web_frame_loop.h) and shows
-// the frame when the turn returns; the page's events arrive between turns.
+// the frame when the turn returns; the page's events arrive between turns. The drawing buffer
+// has as many pixels as the screen shows the canvas with (its size on the page times the
+// device pixel ratio, in the window's proportions), checked at each turn; the window is drawn
+// over all of it. A lost WebGL context is waited for (its default prevented, so the browser
+// may give it back): meanwhile a line on the page says so, nothing is drawn, keys do not reach
+// the game, and the program should take no turns (contextLost), as in a hidden tab; once it is
+// restored the translation has made everything again and the game goes on where it was.
 // Limits: a page cannot change the display mode, so a full-screen mode is always refused (play it
 // windowed; the page offers its own full-screen view). The browser may not show the same box
 // twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so no turns; the
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
-// its elapsed time. Closing the tab ends the game without a close request.
+// its elapsed time; the same after a lost context. Closing the tab ends the game without a
+// close request.
 // Needs: Emscripten's -lEGL and html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
@@ -42,8 +50,8 @@ class WebBackend : public WindowBackend {
     OpenStep openContext() override;  // web_gl_context.cpp
     void show() override;
     bool release(Release what) override;
-    void present() override;  // web_gl_context.cpp
-    bool pumpEvents() override { return !quitRequested_; }
+    void present() override;     // web_gl_context.cpp
+    bool pumpEvents() override;  // web_gl_context.cpp
     void requestQuit() override { quitRequested_ = true; }
     BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
     std::uint32_t ticks() override;
@@ -53,6 +61,11 @@ class WebBackend : public WindowBackend {
     void keyFromPage(const DomKeyEvent& key);
     void fullscreenFromPage(bool fullscreen);
     void visibilityFromPage(bool hidden);
+    void contextLostFromPage();      // web_gl_context.cpp
+    void contextRestoredFromPage();  // web_gl_context.cpp
+
+    // While true, the turns are better left untaken: nothing can be shown.
+    bool contextLost() const { return contextLost_; }
 
   private:
     void noteFailure(const std::string& why) { why_ = why; }
@@ -61,6 +74,7 @@ class WebBackend : public WindowBackend {
     void stopListening();
     void releaseContext();  // web_gl_context.cpp
     void closeDisplay();
+    void followCanvasSize();  // web_gl_context.cpp
 
     WindowEventListener* listener_ = nullptr;
     bool windowOpen_ = false;
@@ -72,4 +86,7 @@ class WebBackend : public WindowBackend {
     void* display_ = nullptr;
     void* surface_ = nullptr;
     void* context_ = nullptr;
+    bool contextLost_ = false;
+    BufferSize window_;  // the size the window was opened with
+    BufferSize buffer_;  // the canvas's drawing buffer
 };

@@ -1,5 +1,6 @@
-// The web backend's ears: the canvas's key events, the document's full-screen changes and the
-// tab's visibility, told to the window core as they come.
+// The web backend's ears: the canvas's key events, the document's full-screen changes, the
+// tab's visibility and the fate of the canvas's WebGL context, told to the window core (or the
+// GL half) as they come.
 // Supports: keys only while the canvas has the focus; the game's keys kept from scrolling.
 // Limits: the browser calls these only between the loop's turns (web_frame_loop.h), so they
 // arrive between frames, as on the desktop. No close message: a closed tab just ends.
@@ -43,6 +44,17 @@ EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event, vo
     return EM_FALSE;
 }
 
+// Answering true prevents the default, without which the browser never gives the context back.
+EM_BOOL onContextLost(int, const void*, void* userData) {
+    static_cast<WebBackend*>(userData)->contextLostFromPage();
+    return EM_TRUE;
+}
+
+EM_BOOL onContextRestored(int, const void*, void* userData) {
+    static_cast<WebBackend*>(userData)->contextRestoredFromPage();
+    return EM_TRUE;
+}
+
 // The page's events, named once so that stopping cannot leave one behind: with a backend each
 // goes to its handler, without one each handler is taken away.
 void setPageListeners(WebBackend* backend) {
@@ -52,6 +64,10 @@ void setPageListeners(WebBackend* backend) {
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, backend, EM_TRUE,
                                              on ? onFullscreenChange : nullptr);
     emscripten_set_visibilitychange_callback(backend, EM_TRUE, on ? onVisibilityChange : nullptr);
+    emscripten_set_webglcontextlost_callback(kCanvasTarget, backend, EM_TRUE,
+                                             on ? onContextLost : nullptr);
+    emscripten_set_webglcontextrestored_callback(kCanvasTarget, backend, EM_TRUE,
+                                                 on ? onContextRestored : nullptr);
 }
 
 }  // namespace
@@ -65,11 +81,13 @@ void WebBackend::stopListening() {
 }
 
 // Keys reach the canvas only while it has the focus, and a key let go while the page had
-// lost it sends no release at all: either way nothing reaches the game.
+// lost it sends no release at all: either way nothing reaches the game. Nor does a key while
+// the context is lost, when the player cannot see what it would do.
 void WebBackend::keyFromPage(const DomKeyEvent& key) {
     if (!windowOpen_)
         return;
-    if (const auto event = keys_.eventFor(key))
+    const auto event = keys_.eventFor(key);
+    if (event && !contextLost_)
         tell(*event);
 }
 

@@ -1,5 +1,6 @@
 // The web platform's calls into the page, in JavaScript (Emscripten's EM_JS).
-// Supports: the canvas (size, visibility, focus, cursor), the title, the screen wake lock, the
+// Supports: the canvas (size, layout, visibility, focus, cursor), the line shown while the
+// WebGL context is lost, the title, the screen wake lock, the
 // browser's boxes and the clock.
 // Limits: the wake lock needs a secure page (https, or 127.0.0.1) and is skipped elsewhere.
 // Needs: Module.canvas set by the page.
@@ -15,6 +16,17 @@ EM_JS(int, vorn_has_canvas, (), {
 EM_JS(void, vorn_size_canvas, (int width, int height), {
     Module.canvas.width = width;
     Module.canvas.height = height;
+});
+
+EM_JS(void, vorn_canvas_layout, (double* into), {
+    HEAPF64[into >> 3] = Module.canvas.clientWidth;
+    HEAPF64[(into >> 3) + 1] = Module.canvas.clientHeight;
+    HEAPF64[(into >> 3) + 2] = window.devicePixelRatio || 1;
+});
+
+EM_JS(void, vorn_show_context_lost, (int shown), {
+    const line = document.getElementById("context-lost");
+    if (line) line.hidden = !shown;
 });
 
 EM_JS(void, vorn_show_canvas, (int shown), {
@@ -88,6 +100,16 @@ bool focusCanvas() {
 
 void showCursorOverCanvas(bool shown) {
     vorn_show_cursor(shown ? 1 : 0);
+}
+
+CanvasLayout canvasLayout() {
+    double read[3] = {};
+    vorn_canvas_layout(read);
+    return CanvasLayout{read[0], read[1], read[2]};
+}
+
+void showContextLostLine(bool shown) {
+    vorn_show_context_lost(shown ? 1 : 0);
 }
 
 void setTitle(const char* title) {

@@ -13,6 +13,19 @@ void showCanvas(bool shown);
 // Answers whether the canvas had the focus already.
 bool focusCanvas();
 void showCursorOverCanvas(bool shown);
+
+// How big the canvas is on screen: its content box in CSS pixels (0 x 0 while it takes no
+// room), and the screen's device pixels to the CSS pixel.
+struct CanvasLayout {
+    double cssWidth = 0;
+    double cssHeight = 0;
+    double pixelRatio = 1;
+};
+CanvasLayout canvasLayout();
+
+// The page's line that says the picture is gone until the browser gives the graphics back
+// (a page without one shows nothing).
+void showContextLostLine(bool shown);
 void setTitle(const char* title);
 
 // Asks the browser to keep the screen on (where it can: a secure page, a visible tab), or lets

@@ -1,13 +1,15 @@
 // The picture check's frames drawn in the browser, through the game's window over the web
 // backend and so through the web build's own GL, each read back at once (the canvas keeps
 // nothing once the page has had its turn; the read draws the quads gathered so far first) and
-// left in Module.vornPictures (RGBA, bottom row first) for picture_check.mjs to compare.
+// left in Module.vornPictures (RGBA, bottom row first) for picture_check.mjs to compare; then
+// the frame after a lost context (picture_restore.h).
 #include <emscripten.h>
 
 #include <cstdio>
 #include <vector>
 
 #include "render/gl_api.h"
+#include "tests/web/picture/picture_restore.h"
 #include "tests/web/picture/picture_scenes.h"
 #include "window/gl_window.h"
 #include "window/web/web_backend.h"
@@ -19,9 +21,10 @@ EM_JS(void, vorn_keep_picture, (const unsigned char* pixels, int size), {
 });
 // clang-format on
 
+// The window outlives main: the restore goes on over the browser's frames.
 int main() {
-    WebBackend backend;
-    GLWindow window(backend, 32, false);
+    static WebBackend backend;
+    static GLWindow window(backend, 32, false);
     if (!window.create())
         return 1;
     std::vector<unsigned char> pixels(PictureScenes::kWidth * PictureScenes::kHeight * 4);
@@ -35,5 +38,6 @@ int main() {
         vorn_keep_picture(pixels.data(), static_cast<int>(pixels.size()));
     }
     std::printf("vorn_picture: drawn\n");
+    PictureRestore::run(backend);
     return 0;
 }
