@@ -2,7 +2,6 @@
 
 // The SDL backend on a real X server (a private Xvfb), for the tests of its keys and its pads.
 #define SDL_MAIN_HANDLED
-#include <EGL/egl.h>
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "tests/support/virtual_display.h"
+#include "tests/window/offscreen_set_aside.h"
 
 // Collects the key releases the backend reports.
 struct KeyUps : WindowEventListener {
@@ -24,24 +24,6 @@ struct KeyUps : WindowEventListener {
         if (event.kind == WindowEvent::Kind::KeyUp)
             codes.push_back(event.key);
     }
-};
-
-// The test main keeps its offscreen context current for the drawing tests; GLX will not make
-// SDL's context current beside it, so it is set aside while SDL has a window.
-class OffscreenContextSetAside {
-  public:
-    OffscreenContextSetAside() {
-        eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    }
-    ~OffscreenContextSetAside() { eglMakeCurrent(display_, draw_, read_, context_); }
-    OffscreenContextSetAside(const OffscreenContextSetAside&) = delete;
-    OffscreenContextSetAside& operator=(const OffscreenContextSetAside&) = delete;
-
-  private:
-    EGLDisplay display_ = eglGetCurrentDisplay();
-    EGLContext context_ = eglGetCurrentContext();
-    EGLSurface draw_ = eglGetCurrentSurface(EGL_DRAW);
-    EGLSurface read_ = eglGetCurrentSurface(EGL_READ);
 };
 
 // The backend on a real X server: a small game window and another window elsewhere to move the
