@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "window/web/pad_samples.h"
 #include "window/web/web_keys.h"
 #include "window/window_backend.h"
 
@@ -23,7 +24,9 @@
 // windowed; the page offers its own full-screen view). The browser may not show the same box
 // twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so no turns; the
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
-// its elapsed time. Closing the tab ends the game without a close request.
+// its elapsed time. Closing the tab ends the game without a close request. Gamepads with the
+// browser's standard mapping are more keys, sampled at each turn while the page has the focus
+// (web_pads.cpp, pad_samples.h).
 // Needs: Emscripten's -lEGL and html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
@@ -42,8 +45,8 @@ class WebBackend : public WindowBackend {
     OpenStep openContext() override;  // web_gl_context.cpp
     void show() override;
     bool release(Release what) override;
-    void present() override;  // web_gl_context.cpp
-    bool pumpEvents() override { return !quitRequested_; }
+    void present() override;     // web_gl_context.cpp
+    bool pumpEvents() override;  // web_pads.cpp: the pads are read then
     void requestQuit() override { quitRequested_ = true; }
     BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
     std::uint32_t ticks() override;
@@ -67,6 +70,7 @@ class WebBackend : public WindowBackend {
     bool quitRequested_ = false;
     std::int32_t cursorCount_ = 0;
     WebKeyTranslator keys_;
+    PadSampleReader pads_{[this](const WindowEvent& event) { tell(event); }};
     std::string why_;
 
     void* display_ = nullptr;
