@@ -1,5 +1,6 @@
 #include "window/sdl/sdl_backend.h"
 
+#include <cstdio>
 #include <utility>
 
 #define SDL_MAIN_HANDLED
@@ -42,6 +43,7 @@ SdlBackend::~SdlBackend() {
         SDL_GL_DeleteContext(context_);
     }
     closeWindow();
+    pads_.stop();
     if (videoStarted_)
         SDL_Quit();
 }
@@ -81,6 +83,10 @@ bool SdlBackend::start() {
         SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
         explainALostDisplay();
     }
+    std::string why;
+    if (!pads_.start(why))
+        std::fprintf(stderr, "vorngame: gamepads cannot be read, only the keyboard: %s\n",
+                     why.c_str());
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "window/sdl/sdl_pads.h"
 #include "window/window_backend.h"
 
 struct SDL_Window;
@@ -22,11 +23,14 @@ union SDL_Event;
 // events for the game's X window: when the window loses the keyboard focus SDL reports a release of
 // every key still held, and it drops the release of a key it did not see pressed, while the key
 // that counts is the one let go where the focus is. On SDL's other drivers (native Wayland, the
-// console) keys are SDL's.
+// console) keys are SDL's. Gamepads are more keys (sdl_pads.h), read while the window has the
+// keyboard focus; where SDL cannot read them the game is played by keyboard, as it says on
+// standard error.
 // Limits: one window. X fixes a GL window's pixel format (its visual) as it makes the window, so
 // no fitting format is reported when the window is made. With no display SDL would draw into
 // memory where nobody sees it: that counts as no display unless SDL_VIDEODRIVER asks for it.
-// Needs: libsdl2, libx11 (the X server's key events), and window/x11_posix (vorn_x11_posix).
+// Needs: libsdl2 (video and game controllers), libx11 (the X server's key events), and
+// window/x11_posix (vorn_x11_posix).
 class SdlBackend : public WindowBackend {
   public:
     // beforeModeChange runs before the display mode is first asked for (the display guardian's
@@ -67,6 +71,8 @@ class SdlBackend : public WindowBackend {
     WindowEventListener* listener_ = nullptr;
     bool videoStarted_ = false;
     bool keysFromX_ = false;
+    bool focused_ = false;  // the window has the keyboard focus
+    SdlPads pads_{[this](const WindowEvent& event) { tell(event); }};
     bool modeChosen_ = false;
     int modeWidth_ = 0;
     int modeHeight_ = 0;

@@ -1,4 +1,5 @@
-// The SDL backend's events: SDL's own, the X server's key events, and the close signals, each
+// The SDL backend's events: SDL's own, the X server's key events, the pads' (sdl_pads.h) and the
+// close signals, each
 // told to the window core as soon as it is taken.
 #include "window/sdl/sdl_backend.h"
 
@@ -70,6 +71,13 @@ void SdlBackend::take(const SDL_Event& event) {
             tell({event.type == SDL_KEYDOWN ? Kind::KeyDown : Kind::KeyUp, code, false});
             break;
         }
+        case SDL_CONTROLLERDEVICEADDED:
+        case SDL_CONTROLLERDEVICEREMOVED:
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            pads_.take(event, focused_);
+            break;
         case SDL_WINDOWEVENT: {
             SDL_Window* window = SDL_GetWindowFromID(event.window.windowID);
             switch (event.window.event) {
@@ -84,6 +92,9 @@ void SdlBackend::take(const SDL_Event& event) {
                     break;
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
                 case SDL_WINDOWEVENT_FOCUS_LOST:
+                    focused_ = event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED;
+                    if (!focused_)
+                        pads_.focusLost();
                     tell({Kind::Activate, 0, minimised(window)});
                     break;
                 default:

@@ -87,3 +87,11 @@ BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* tex
 std::uint32_t WebBackend::ticks() {
     return WebPage::milliseconds();
 }
+
+// What the page changed since the last turn that no event tells of: the canvas's size on screen
+// and the pads.
+bool WebBackend::pumpEvents() {
+    followCanvasSize();
+    readPads();
+    return !quitRequested_;
+}

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "window/web/drawing_buffer_fit.h"
+#include "window/web/pad_samples.h"
 #include "window/web/web_keys.h"
 #include "window/window_backend.h"
 
@@ -31,7 +32,8 @@
 // twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so no turns; the
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
 // its elapsed time; the same after a lost context. Closing the tab ends the game without a
-// close request.
+// close request. Gamepads with the browser's standard mapping are more keys, sampled at each
+// turn while the page has the focus (web_pads.cpp, pad_samples.h).
 // Needs: Emscripten's -lEGL and html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
@@ -51,7 +53,7 @@ class WebBackend : public WindowBackend {
     void show() override;
     bool release(Release what) override;
     void present() override;     // web_gl_context.cpp
-    bool pumpEvents() override;  // web_gl_context.cpp
+    bool pumpEvents() override;
     void requestQuit() override { quitRequested_ = true; }
     BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
     std::uint32_t ticks() override;
@@ -75,12 +77,14 @@ class WebBackend : public WindowBackend {
     void releaseContext();  // web_gl_context.cpp
     void closeDisplay();
     void followCanvasSize();  // web_gl_context.cpp
+    void readPads();          // web_pads.cpp
 
     WindowEventListener* listener_ = nullptr;
     bool windowOpen_ = false;
     bool quitRequested_ = false;
     std::int32_t cursorCount_ = 0;
     WebKeyTranslator keys_;
+    PadSampleReader pads_{[this](const WindowEvent& event) { tell(event); }};
     std::string why_;
 
     void* display_ = nullptr;

@@ -64,11 +64,6 @@ OpenStep WebBackend::openContext() {
 }
 
 // Before the turn draws: a frame drawn and then resized would be cleared.
-bool WebBackend::pumpEvents() {
-    followCanvasSize();
-    return !quitRequested_;
-}
-
 // The canvas's size on screen changes with the page's layout, full screen and the browser's
 // zoom (which changes the device pixel ratio), none of which the page is told of in one event.
 void WebBackend::followCanvasSize() {

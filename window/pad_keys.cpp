@@ -1,0 +1,55 @@
+#include "window/pad_keys.h"
+
+#include <cmath>
+
+#include "game/frame_event.h"
+
+namespace {
+
+std::uint32_t keyOf(int control) {
+    constexpr std::int32_t kKeys[] = {
+        VirtualKey::Space, VirtualKey::Up,   VirtualKey::Escape, VirtualKey::Up,
+        VirtualKey::Down,  VirtualKey::Left, VirtualKey::Right,  VirtualKey::Up,
+        VirtualKey::Down,  VirtualKey::Left, VirtualKey::Right,
+    };
+    return static_cast<std::uint32_t>(kKeys[control]);
+}
+
+// Whether a stick direction is held after this position, with hysteresis: `side` is -1 or 1.
+bool pushed(bool wasHeld, double position, int side) {
+    const double along = position * side;
+    return wasHeld ? along > PadKeys::kRest : along >= PadKeys::kPush;
+}
+
+}  // namespace
+
+void PadKeys::hold(Held& held, Control control, bool down) {
+    if (held[control] == down)
+        return;
+    held[control] = down;
+    tell_({down ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp, keyOf(control), false});
+}
+
+void PadKeys::button(std::int32_t pad, PadButton button, bool down) {
+    static_assert(DpadRight == static_cast<int>(PadButton::DpadRight),
+                  "the buttons lead the controls, in the same order");
+    hold(pads_[pad], static_cast<Control>(static_cast<int>(button)), down);
+}
+
+// A swing from one side to the other in one report lets go of the first side before it pushes
+// the second, as a stick does passing the centre.
+void PadKeys::axis(std::int32_t pad, PadAxis axis, double position) {
+    if (std::isnan(position))
+        position = 0.0;
+    Held& held = pads_[pad];
+    const Control low = axis == PadAxis::StickX ? StickLeft : StickUp;
+    const Control high = axis == PadAxis::StickX ? StickRight : StickDown;
+    const bool lowHeld = pushed(held[low], position, -1);
+    const bool highHeld = pushed(held[high], position, 1);
+    if (!lowHeld)
+        hold(held, low, false);
+    if (!highHeld)
+        hold(held, high, false);
+    hold(held, low, lowHeld);
+    hold(held, high, highHeld);
+}

@@ -1,0 +1,49 @@
+// The web backend's pads: the Gamepad API, sampled once per turn of the loop, before the turn's
+// frame, so a pad connected at any time is read from its first sample on.
+// Supports: pads only while the page has the focus, as keys.
+// Needs: Emscripten's html5.h (navigator.getGamepads underneath).
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include "window/web/web_backend.h"
+
+namespace {
+
+// clang-format off
+EM_JS(int, pageHasFocus, (), {
+    return document.hasFocus() ? 1 : 0;
+});
+// clang-format on
+
+// A browser without the Gamepad API has no pads.
+std::vector<PadSample> samplePads() {
+    std::vector<PadSample> pads;
+    if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS)
+        return pads;
+    const int count = emscripten_get_num_gamepads();
+    for (int index = 0; index < count; ++index) {
+        EmscriptenGamepadEvent status{};
+        if (emscripten_get_gamepad_status(index, &status) != EMSCRIPTEN_RESULT_SUCCESS ||
+            status.connected == 0) {
+            continue;
+        }
+        PadSample pad;
+        pad.index = index;
+        pad.mapping = status.mapping;
+        for (int button = 0; button < status.numButtons && button < 64; ++button)
+            pad.pressed.push_back(status.digitalButton[button] != 0);
+        for (int axis = 0; axis < status.numAxes && axis < 64; ++axis)
+            pad.axes.push_back(status.axis[axis]);
+        pads.push_back(pad);
+    }
+    return pads;
+}
+
+}  // namespace
+
+void WebBackend::readPads() {
+    if (windowOpen_ && pageHasFocus() != 0)
+        pads_.read(samplePads());
+    else
+        pads_.focusLost();
+}
