@@ -1,9 +1,14 @@
 # The page a browser opens, put together in one folder that any static web server can serve:
-#   index.html     the page (window/web/page/index.html)
+#   index.html     the page (window/web/page/index.html), its comments and spare white space
+#                  taken out and its script shortened (cmake/vorn_minify_page.cjs)
 #   vorngame.js    the loader of the packed images, then Emscripten's script for the module,
 #                  minified together by terser (cmake/vorn_minify_script.cjs)
 #   vorngame.wasm  the WebAssembly module
 #   vorngame.data  the read-out images, packed into the working folder of Emscripten's file system
+#   service-worker.js, manifest.webmanifest, vorngame-256.png
+#                  the offline copy: the worker that keeps the page's files once it has been
+#                  opened (its release named by the version and a hash of the files), and what a
+#                  phone needs to put the page on its home screen
 # vorn_web_page(<program target> <folder> ALL_IMAGES | IMAGES <name>...) makes one such folder
 # from a program whose output name is vorngame (its script refers to vorngame.wasm); IMAGES
 # packs only the images named (without .raw), as a build that lacks the others would.
@@ -24,6 +29,10 @@ if(NOT EXISTS ${VORN_TERSER_DIR})
                         "(scripts/deps/web.txt)")
 endif()
 find_program(VORN_NODE_FOR_PAGE node REQUIRED)
+
+# Every file of the page but the worker, which the worker keeps for playing offline.
+set(VORN_WEB_PAGE_FILES index.html vorngame.js vorngame.wasm vorngame.data manifest.webmanifest
+    vorngame-256.png)
 
 function(vorn_web_page program folder)
     cmake_parse_arguments(PARSE_ARGV 2 page "ALL_IMAGES" "" "IMAGES")
@@ -66,18 +75,40 @@ function(vorn_web_page program folder)
                 ${folder}/vorngame.js
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${program}>/vorngame.wasm
                 ${folder}/vorngame.wasm
-        COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/window/web/page/index.html
-                ${folder}/index.html
+        COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
+                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs
+                ${PROJECT_SOURCE_DIR}/window/web/page/index.html ${folder}/index.html
         DEPENDS ${loader} ${program} ${PROJECT_SOURCE_DIR}/window/web/page/index.html
                 ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs
+                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs
         COMMENT "Putting the page together in ${folder}"
+        VERBATIM)
+
+    # The worker comes last: it names a hash of every other file.
+    set(page_dir ${PROJECT_SOURCE_DIR}/window/web/page)
+    set(icon ${PROJECT_SOURCE_DIR}/packaging/icons/vorngame-256.png)
+    add_custom_command(
+        OUTPUT ${folder}/service-worker.js ${folder}/manifest.webmanifest
+               ${folder}/vorngame-256.png
+        COMMAND ${CMAKE_COMMAND} -E copy ${page_dir}/manifest.webmanifest ${icon} ${folder}
+        COMMAND ${CMAKE_COMMAND} -DTEMPLATE=${page_dir}/service-worker.js.in
+                -DOUT=${folder}/service-worker.js -DFOLDER=${folder} -DVERSION=${PROJECT_VERSION}
+                "-DFILES=${VORN_WEB_PAGE_FILES}"
+                -P ${PROJECT_SOURCE_DIR}/cmake/VornServiceWorker.cmake
+        COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
+                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs ${folder}/service-worker.js
+                ${folder}/service-worker.js
+        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+                ${folder}/vorngame.data ${page_dir}/manifest.webmanifest ${icon}
+                ${page_dir}/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/VornServiceWorker.cmake
+        COMMENT "Writing the offline copy's worker for ${folder}"
         VERBATIM)
 
     get_filename_component(folder_name ${folder} NAME)
     string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
     add_custom_target(${page_target} ALL
         DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
-                ${folder}/vorngame.data)
+                ${folder}/vorngame.data ${folder}/service-worker.js)
 endfunction()
 
 # vorn_web_zip(<page folder>): the target vorn_web_zip makes vorngame-<version>-web.zip in the
@@ -85,8 +116,8 @@ endfunction()
 # licence when the source tree has one; the same commit gives the same bytes (VornWebZip.cmake).
 function(vorn_web_zip folder)
     set(name vorngame-${PROJECT_VERSION}-web)
-    set(files ${folder}/index.html ${folder}/vorngame.js ${folder}/vorngame.wasm
-              ${folder}/vorngame.data)
+    list(TRANSFORM VORN_WEB_PAGE_FILES PREPEND ${folder}/ OUTPUT_VARIABLE files)
+    list(APPEND files ${folder}/service-worker.js)
     if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
         list(APPEND files ${PROJECT_SOURCE_DIR}/LICENSE)
     endif()

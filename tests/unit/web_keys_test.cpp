@@ -71,4 +71,33 @@ TEST(WebKeys, TheEscapeThatLeavesFullScreenDoesNotReachTheGame) {
     EXPECT_EQ(kindFor(keys, key(kLeft, false)), Kind::KeyUp);
 }
 
+// Cmd (Meta) combinations are the browser's shortcuts (back, reload, close the tab): the game
+// sees neither the combination nor Cmd itself, and the page lets the browser act on them.
+TEST(WebKeys, CmdCombinationsGoToTheBrowser) {
+    WebKeyTranslator keys;
+    DomKeyEvent withCmd = key(kLeft, true);
+    withCmd.meta = true;
+    EXPECT_EQ(kindFor(keys, withCmd), kNone);
+    EXPECT_FALSE(keyStaysWithGame(withCmd));
+    withCmd.down = false;
+    EXPECT_EQ(kindFor(keys, withCmd), kNone);
+    // Cmd's own release comes without the flag, in Chromium's code and in Firefox's.
+    for (const std::uint32_t cmd : {91u, 92u, 93u, 224u})
+        EXPECT_EQ(kindFor(keys, key(cmd, false)), kNone) << cmd;
+    // Without Cmd the same key is the game's again, and stays from the page.
+    EXPECT_EQ(kindFor(keys, key(kLeft, false)), Kind::KeyUp);
+    EXPECT_TRUE(keyStaysWithGame(key(kLeft, true)));
+    DomKeyEvent withCtrl = key(32, true);
+    withCtrl.ctrl = true;
+    EXPECT_FALSE(keyStaysWithGame(withCtrl));
+}
+
+// The on-screen controls press only the game's keys: never Escape, which ends the run.
+TEST(WebKeys, TheControlsPressOnlyTheGamesKeys) {
+    for (const std::uint32_t code : {32u, 37u, 38u, 39u, 40u})
+        EXPECT_TRUE(isControlKey(code)) << code;
+    for (const std::uint32_t code : {0u, 27u, 31u, 33u, 36u, 41u, 13u})
+        EXPECT_FALSE(isControlKey(code)) << code;
+}
+
 }  // namespace

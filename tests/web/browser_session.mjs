@@ -16,7 +16,8 @@ export function loadPuppeteer(nodeModules = process.env.VORN_NODE_MODULES) {
     return createRequire(path.join(path.dirname(nodeModules), "package.json"))("puppeteer-core");
 }
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm" };
+const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+    ".webmanifest": "application/manifest+json", ".png": "image/png" };
 
 // Serves the file fileFor(name) names for each request, name being the request's path without
 // its leading slash (a folder's is its index.html); a file it cannot read is a 404. Answers the
@@ -58,23 +59,24 @@ export async function startXvfb() {
 export const firefoxPath = process.env.VORN_FIREFOX || "/usr/bin/firefox-esr";
 
 // Each launcher answers the browser, where it draws, and what stops the rest once the browser
-// is closed.
+// is closed. { withoutWebGL: true } launches it as a player's browser that offers no WebGL.
 export const browsers = {
     // Headless, WebGL on SwiftShader.
-    chromium: async (puppeteer) => ({
+    chromium: async (puppeteer, { withoutWebGL = false } = {}) => ({
         browser: await puppeteer.launch({
             executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
             headless: true,
             args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
                 "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                "--disable-sync", "--disable-quic"],
+                "--disable-sync", "--disable-quic",
+                ...(withoutWebGL ? ["--disable-webgl", "--disable-3d-apis"] : [])],
         }),
         where: "headless, WebGL on SwiftShader",
         stop: () => {},
     }),
     // Over WebDriver BiDi. Without a display Firefox offers no WebGL, so it gets one of its own
     // (WebGL on llvmpipe there).
-    firefox: async (puppeteer) => {
+    firefox: async (puppeteer, { withoutWebGL = false } = {}) => {
         const xvfb = await startXvfb();
         try {
             const browser = await puppeteer.launch({
@@ -82,6 +84,7 @@ export const browsers = {
                 executablePath: firefoxPath,
                 headless: false,
                 env: { ...process.env, DISPLAY: xvfb.display },
+                extraPrefsFirefox: withoutWebGL ? { "webgl.disabled": true } : {},
             });
             return { browser, where: `on ${xvfb.display}`, stop: xvfb.stop };
         } catch (error) {

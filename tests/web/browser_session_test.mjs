@@ -15,6 +15,7 @@ test("the server answers what fileFor names, with its type", async () => {
     fs.mkdirSync(path.join(folder, "a b"));
     fs.writeFileSync(path.join(folder, "a b", "index.html"), "<p>page</p>");
     fs.writeFileSync(path.join(folder, "vorngame.wasm"), "\0asm");
+    fs.writeFileSync(path.join(folder, "manifest.webmanifest"), "{}");
     const asked = [];
     const server = await serve((name) => {
         asked.push(name);
@@ -27,8 +28,11 @@ test("the server answers what fileFor names, with its type", async () => {
     try {
         assert.deepEqual(await get("a%20b/"), [200, "text/html", "<p>page</p>"]);
         assert.deepEqual(await get("vorngame.wasm"), [200, "application/wasm", "\0asm"]);
+        assert.deepEqual(await get("manifest.webmanifest"),
+            [200, "application/manifest+json", "{}"]);
         assert.deepEqual((await get("missing.js")).slice(0, 2), [404, "text/javascript"]);
-        assert.deepEqual(asked, ["a b/index.html", "vorngame.wasm", "missing.js"]);
+        assert.deepEqual(asked,
+            ["a b/index.html", "vorngame.wasm", "manifest.webmanifest", "missing.js"]);
     } finally {
         server.close();
         fs.rmSync(folder, { recursive: true });

@@ -21,10 +21,13 @@ const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
 
 // --- The pages, each under a site name of its own ---
 
-function serveSites(folders) {
+// `missing` names files each site does not have, as a server that lost them would answer.
+function serveSites(folders, missing = {}) {
     return serve((name) => {
         const [site, ...rest] = name.split("/");
-        return path.join(folders[site] || "/nonexistent", rest.join("/") || "index.html");
+        const file = rest.join("/") || "index.html";
+        if (missing[site]?.includes(file)) return "/nonexistent";
+        return path.join(folders[site] || "/nonexistent", file);
     });
 }
 
@@ -83,7 +86,8 @@ before(async () => {
     assert.ok(pageFolder && pageWithoutScore && nodeModules,
         "VORN_WEB_PAGE, VORN_WEB_PAGE_WITHOUT_SCORE and VORN_NODE_MODULES");
     const puppeteer = loadPuppeteer(nodeModules);
-    server = await serveSites({ full: pageFolder, noscore: pageWithoutScore });
+    server = await serveSites({ full: pageFolder, noscore: pageWithoutScore, nodata: pageFolder },
+        { nodata: ["vorngame.data"] });
     site = siteOf(server);
     ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
 });
@@ -96,22 +100,28 @@ after(async () => {
 
 // Puppeteer sends the size with a screen-orientation override, a command Firefox ESR 140 does not
 // know yet; the size is set all the same, so only that refusal is let pass, and the size is read
-// back rather than trusted.
-async function setSize(page, width, height) {
+// back rather than trusted. A phone's viewport (isMobile, hasTouch) is Chromium's only.
+async function setSize(page, viewport) {
     try {
-        await page.setViewport({ width, height });
+        await page.setViewport(viewport);
     } catch (error) {
         if (!/unknown command/i.test(error.message)) throw error;
     }
+    // A phone lays out a blank page wider than its screen: its size is read once the page is in.
+    if (viewport.isMobile) return;
     assert.deepEqual(await page.evaluate(() => [window.innerWidth, window.innerHeight]),
-        [width, height], "the page's size");
+        [viewport.width, viewport.height], "the page's size");
 }
 
+// A little shorter than the page, so that a key the page acted on would scroll it.
+const DESKTOP = { width: 1000, height: 640 };
+const phone = (width, height) => ({ width, height, isMobile: true, hasTouch: true });
+
 // Opens a page and keeps what it writes to the console and every box it shows (each answered).
-async function open(where, beforeLoad) {
-    const page = await browser.newPage();
-    // A little shorter than the page, so that a key the page acted on would scroll it.
-    await setSize(page, 1000, 640);
+// `where` is a site's name or a whole address.
+async function open(where, beforeLoad, { viewport = DESKTOP, inBrowser = browser } = {}) {
+    const page = await inBrowser.newPage();
+    await setSize(page, viewport);
     const seen = { console: [], boxes: [] };
     page.on("console", (message) => seen.console.push(message.text()));
     page.on("dialog", async (box) => {
@@ -121,9 +131,15 @@ async function open(where, beforeLoad) {
     if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
     // A tab in the background is an inactive window to the game, which then stands still.
     await page.bringToFront();
-    await page.goto(`${site}/${where}/`);
+    await page.goto(where.includes(":") ? where : `${site}/${where}/`);
     return { page, seen };
 }
+
+// The line that replaces the canvas when the run ends, once it is shown.
+const endedLine = (page) => until("the ended line", () => page.evaluate(() => {
+    const line = document.getElementById("ended");
+    return line.checkVisibility() ? line.textContent : null;
+}));
 
 async function frame(page) {
     const canvas = await page.$("#canvas");
@@ -395,4 +411,263 @@ test("a lost WebGL context comes back: a line says so meanwhile, and the keys ac
     assert.ok(!seen.console.some((line) => line.includes("exit code")), "the game goes on");
     assert.deepEqual(seen.boxes, []);
     await page.close();
+});
+
+// --- Any screen, touch, focus ---
+
+// The canvas's frame in its own 800x600 pixels, however large the page shows it.
+async function canvasFrame(page) {
+    const box = await (await page.$("#canvas")).boundingBox();
+    const png = await page.screenshot({ type: "png", clip: { ...box, scale: 800 / box.width } });
+    return decodePng(Buffer.from(png));
+}
+
+// NaN while no piece is in the well.
+const columnOf = (piece) => (piece ? Math.round((piece.left - WELL.x) / WELL.cell) : NaN);
+const widthInCells = (piece) =>
+    (piece ? Math.round((piece.right - piece.left + 1) / WELL.cell) : NaN);
+
+// The cells of the well whose inside is lit: every landed block and the falling piece's.
+function litCells(image) {
+    let lit = 0;
+    for (let row = 0; row < WELL.rows; ++row)
+        for (let column = 0; column < WELL.columns; ++column) {
+            const [x, y] = [WELL.x + WELL.cell * column + 15, WELL.y + WELL.cell * row + 15];
+            lit += image.at(x, y).some((channel) => channel >= 64) ? 1 : 0;
+        }
+    return lit;
+}
+
+async function firstFrame(page) {
+    return until("the first frame", async () => {
+        const image = await frame(page);
+        return wellDrawn(image) ? image : null;
+    });
+}
+
+// The same frame read through a scaled screenshot, whose pixels may be a little apart.
+async function firstScaledFrame(page) {
+    const [x, y] = [WELL.x + 2, WELL.y + WELL.cell * 15 + 2];
+    return until("the first frame", async () => {
+        const image = await canvasFrame(page);
+        return image.at(x, y).every((channel, i) => Math.abs(channel - GREY[i]) <= 20) ? image : null;
+    });
+}
+
+// The window is open once the page's controls reach the game.
+const gameListening = (page) => until("the game listening", () =>
+    page.evaluate(() => typeof Module.vornControlKey === "function"));
+
+// The whole canvas in view, 4:3, nothing to scroll sideways and nothing zoomed.
+async function expectCanvasFits(page, viewport) {
+    const fit = await page.evaluate(() => {
+        const box = document.getElementById("canvas").getBoundingClientRect();
+        return { box: [box.left, box.top, box.right, box.bottom], inner: [innerWidth, innerHeight],
+            scrollWidth: document.documentElement.scrollWidth, scale: visualViewport.scale };
+    });
+    const [left, top, right, bottom] = fit.box;
+    const where = `${viewport.width}x${viewport.height}: canvas at ${fit.box.map(Math.round)}`;
+    assert.deepEqual(fit.inner, [viewport.width, viewport.height], `laid out at ${where}`);
+    assert.ok(left >= 0 && top >= 0 && right <= viewport.width && bottom <= viewport.height,
+        `the whole canvas in view at ${where}`);
+    assert.ok(Math.abs((right - left) / (bottom - top) - 4 / 3) < 0.01, `4:3 at ${where}`);
+    assert.ok(right - left >= viewport.width / 2 || bottom - top >= viewport.height / 2,
+        `the canvas takes the screen at ${where}`);
+    assert.ok(fit.scrollWidth <= viewport.width, `no sideways scroll at ${where}`);
+    assert.equal(fit.scale, 1, `not zoomed at ${where}`);
+}
+
+// The on-screen control whose text or label is `name`, found as a screen reader would.
+async function control(page, name) {
+    const handle = await page.evaluateHandle((wanted) => [...document.querySelectorAll("button")]
+        .find((button) => (button.getAttribute("aria-label") || button.textContent.trim()) === wanted),
+    name);
+    const button = handle.asElement();
+    assert.ok(button && await button.isVisible(), `a visible ${name} control`);
+    return button;
+}
+
+async function swipe(page, from, to) {
+    await page.touchscreen.touchStart(from.x, from.y);
+    for (let step = 1; step <= 5; ++step)
+        await page.touchscreen.touchMove(from.x + ((to.x - from.x) * step) / 5,
+            from.y + ((to.y - from.y) * step) / 5);
+    await page.touchscreen.touchEnd();
+}
+
+const visible = (page, selector) =>
+    page.evaluate((which) => document.querySelector(which)?.checkVisibility() ?? false, selector);
+
+test("phones and small windows: the whole canvas in view, 4:3, nothing to scroll", async () => {
+    const sizes = [[390, 844], [844, 390], [360, 640], [640, 360]];
+    for (const [width, height] of sizes) {
+        const viewport = browserName === "chromium" ? phone(width, height) : { width, height };
+        const { page } = await open("full", null, { viewport });
+        await gameListening(page);
+        await expectCanvasFits(page, viewport);
+        await page.close();
+    }
+});
+
+test("a desktop: the 800x600 canvas, no touch controls, the hint when it loses the keys, " +
+    "Cmd left to the browser", async () => {
+    const { page } = await open("full");
+    const first = await firstFrame(page);
+    assert.deepEqual(await page.evaluate(() => {
+        const box = document.getElementById("canvas").getBoundingClientRect();
+        return [box.width, box.height];
+    }), [800, 600], "the canvas's size on the page");
+    assert.equal(await visible(page, "#controls"), false, "no touch controls");
+    assert.equal(await visible(page, "#fullscreen"), true, "the Full screen button");
+
+    // The keys gone from the canvas: a hint over it, until a click gives them back.
+    assert.equal(await visible(page, "#focus-hint"), false);
+    await page.evaluate(() => document.activeElement.blur());
+    await until("the hint", () => visible(page, "#focus-hint"));
+    assert.match(await page.$eval("#focus-hint", (hint) => hint.textContent), /[Cc]lick.*play/);
+    await page.click("#canvas");
+    await until("the hint gone", async () => !(await visible(page, "#focus-hint")));
+    assert.equal(await page.evaluate(() => document.activeElement.id), "canvas");
+
+    // Cmd (Meta) with an arrow is the browser's: the piece stays.
+    const piece = pieceBounds(first);
+    await page.keyboard.down("Meta");
+    await page.keyboard.press("ArrowLeft");
+    await page.keyboard.up("Meta");
+    await new Promise((resolve) => setTimeout(resolve, 400));
+    assert.equal(pieceBounds(await frame(page)).left, piece.left, "Cmd+Left moves nothing");
+    await page.keyboard.press("ArrowLeft");
+    assert.equal(await leftEdgeAfterMoving(page, piece.left), piece.left - WELL.cell,
+        "Left alone still moves the piece");
+    await page.close();
+
+    // Where the browser cannot show an element full screen, the button is not offered.
+    const { page: without } = await open("full", () => {
+        delete Element.prototype.requestFullscreen;
+    });
+    await firstFrame(without);
+    assert.equal(await visible(without, "#fullscreen"), false, "no Full screen button");
+    await without.close();
+});
+
+test("a phone plays by taps on the controls and gestures on the canvas; a swipe does not " +
+    "scroll the page", { skip: browserName !== "chromium" && "touch emulation is Chromium's" },
+async () => {
+    for (const [width, height] of [[390, 844], [844, 390]]) {
+        const at = `${width}x${height}`;
+        const viewport = phone(width, height);
+        const { page } = await open("full", null, { viewport });
+        await firstScaledFrame(page);
+        await expectCanvasFits(page, viewport);
+        const pieceNow = async () => pieceBounds(await canvasFrame(page));
+        const column = columnOf(await pieceNow());
+
+        await (await control(page, "Left")).tap();
+        await until(`Left at ${at}`, async () => columnOf(await pieceNow()) === column - 1, 10);
+        // A sideways swipe on the canvas shifts the piece a column for each cell's width.
+        const box = await (await page.$("#canvas")).boundingBox();
+        const cell = (box.width * WELL.cell) / 800;
+        const middle = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+        await swipe(page, middle, { x: middle.x + cell * 1.2, y: middle.y });
+        await until(`a swipe right at ${at}`, async () => columnOf(await pieceNow()) === column, 10);
+
+        // The square piece looks the same turned: drop it and turn the next.
+        const drop = async () => {
+            const before = litCells(await canvasFrame(page));
+            await (await control(page, "Drop")).tap();
+            // Landed, and the next piece in: more lit cells, the topmost near the top.
+            await until(`Drop at ${at}`, async () => {
+                const after = await canvasFrame(page);
+                return litCells(after) > before && pieceBounds(after)?.top < WELL.y + 2 * WELL.cell;
+            }, 3);
+        };
+        for (let tries = 0; widthInCells(await pieceNow()) === 2 && tries < 5; ++tries) await drop();
+        const flat = widthInCells(await pieceNow());
+        assert.ok(flat >= 3, `a piece that shows a turn, ${flat} cells wide`);
+        await (await control(page, "Turn")).tap();
+        await until(`Turn at ${at}`, async () => widthInCells(await pieceNow()) < flat, 10);
+        await drop();
+
+        // Five rows in a moment, where the piece alone falls one a second.
+        const top = (await pieceNow()).top;
+        const started = Date.now();
+        for (let row = 0; row < 5; ++row) await (await control(page, "Down")).tap();
+        await until(`Down at ${at}`, async () => (await pieceNow())?.top >= top + 5 * WELL.cell - 4, 3);
+        assert.ok(Date.now() - started < 3000, "Down, not the fall, moved the piece");
+
+        // A page made taller than the screen still does not scroll under a finger.
+        await page.evaluate(() => {
+            const spacer = document.createElement("div");
+            spacer.style.height = "3000px";
+            document.body.append(spacer);
+        });
+        await swipe(page, { x: width - 8, y: height - 20 }, { x: width - 8, y: 40 });
+        await swipe(page, { x: box.x + box.width - 10, y: box.y + 10 },
+            { x: box.x + 10, y: box.y + box.height - 10 });
+        await new Promise((resolve) => setTimeout(resolve, 300));
+        assert.deepEqual(await page.evaluate(() => [scrollX, scrollY, visualViewport.scale]),
+            [0, 0, 1], `the page stays put at ${at}`);
+        await page.close();
+    }
+});
+
+// --- Failures in words ---
+
+test("a data file the server does not have is named, with the server's answer", async () => {
+    const { page, seen } = await open("nodata");
+    const line = await endedLine(page);
+    assert.match(line, /vorngame\.data could not be downloaded: the server answers HTTP 404/);
+    assert.doesNotMatch(line, /[Rr]eloading/);
+    assert.equal(await visible(page, "#canvas"), false, "the canvas is gone");
+    assert.deepEqual(seen.boxes, []);
+    await page.close();
+});
+
+test("a page opened as a file says to serve it", async () => {
+    const { page } = await open(`file://${path.resolve(pageFolder)}/index.html`);
+    assert.match(await endedLine(page), /opened as a file.*scripts\/play-web.*static web server/);
+    await page.close();
+});
+
+test("a browser without WebGL: the page says so and what to try", async () => {
+    const withoutWebGL = await browsers[browserName](loadPuppeteer(nodeModules),
+        { withoutWebGL: true });
+    try {
+        const { page, seen } = await open("full", null, { inBrowser: withoutWebGL.browser });
+        const line = await endedLine(page);
+        assert.match(line, /no WebGL.*another browser.*hardware acceleration/);
+        assert.doesNotMatch(line, /[Rr]eloading/);
+        assert.deepEqual(seen.boxes, ["ERROR\n\nCan't Create A GL Rendering Context."]);
+    } finally {
+        await withoutWebGL.browser.close();
+        withoutWebGL.stop();
+    }
+});
+
+// --- Offline ---
+
+test("once opened, the page plays with the network off", {
+    skip: browserName !== "chromium" && "the offline switch is Chromium's",
+}, async () => {
+    const { page } = await open("full");
+    await firstFrame(page);
+    const kept = await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        const names = await caches.keys();
+        const copy = await caches.open(names.find((name) => name.includes(location.pathname)));
+        return (await copy.keys()).map((request) => new URL(request.url).pathname.split("/").pop());
+    });
+    assert.deepEqual(kept.sort(), ["index.html", "manifest.webmanifest", "vorngame-256.png",
+        "vorngame.data", "vorngame.js", "vorngame.wasm"]);
+    await page.setOfflineMode(true);
+    try {
+        await page.reload();
+        const piece = expectWellAndPiece(await firstFrame(page));
+        await page.keyboard.press("ArrowLeft");
+        assert.equal(await leftEdgeAfterMoving(page, piece.left), piece.left - WELL.cell,
+            "offline, Left moves the piece");
+    } finally {
+        await page.setOfflineMode(false);
+        await page.close();
+    }
 });

@@ -12,6 +12,19 @@ cmake --build "$tree" --target vorn_web_zip >/dev/null
 first=$(echo "$tree"/vorngame-*-web.zip)
 [ -f "$first" ] || fail "no web zip in $tree"
 
+# Everything the page loads, the offline copy's worker and what it keeps, in one folder.
+top=$(basename "$first" .zip)
+listed=$(zipinfo -1 "$first" | LC_ALL=C sort | tr '\n' ' ')
+want=""
+for name in LICENSE index.html manifest.webmanifest service-worker.js vorngame-256.png \
+    vorngame.data vorngame.js vorngame.wasm; do
+    [ "$name" = LICENSE ] && [ ! -f "$source_dir/LICENSE" ] && continue
+    want+="$top/$name "
+done
+[ "$listed" = "$want" ] || fail "the zip holds: $listed; the page needs: $want"
+grep -q "\"vorngame.wasm\"" <(unzip -p "$first" "$top/service-worker.js") ||
+    fail "the zip's service worker does not keep vorngame.wasm"
+
 again=$(mktemp -d)
 trap 'rm -rf "$again"' EXIT
 sleep 2  # a zip records times to the even second

@@ -16,7 +16,9 @@
 // reaches it through the backend's own translation (gl/). Keys come from the canvas as the DOM
 // reports them (keyCode is the virtual-key code), told to the window core as they come; the
 // game's keys do not scroll the page while the canvas has the focus; Escape that ends the
-// canvas's full screen is the browser's (web_keys.h). A hidden tab counts as minimised. Message
+// canvas's full screen, and Cmd combinations, are the browser's (web_keys.h). The page's
+// on-screen controls press and release the game's keys (Module.vornControlKey).
+// A hidden tab counts as minimised. Message
 // boxes are the browser's alert and confirm, the caption above the text. The tick counter is the
 // wall clock, truncated to 32 bits. Presenting hands the frame to WebGL and returns: the browser
 // calls the window's loop one turn at each of its animation frames (web_frame_loop.h) and shows
@@ -61,6 +63,7 @@ class WebBackend : public WindowBackend {
 
     // What the page reports while the program waits for the browser (web_events.cpp).
     void keyFromPage(const DomKeyEvent& key);
+    void controlFromPage(std::uint32_t keyCode);
     void fullscreenFromPage(bool fullscreen);
     void visibilityFromPage(bool hidden);
     void contextLostFromPage();      // web_gl_context.cpp

@@ -1,10 +1,13 @@
-// The web backend's ears: the canvas's key events, the document's full-screen changes, the
-// tab's visibility and the fate of the canvas's WebGL context, told to the window core (or the
-// GL half) as they come.
-// Supports: keys only while the canvas has the focus; the game's keys kept from scrolling.
+// The web backend's ears: the canvas's key events, the page's on-screen controls, the
+// document's full-screen changes, the tab's visibility and the fate of the canvas's WebGL
+// context, told to the window core (or the GL half) as they come.
+// Supports: keys only while the canvas has the focus; the game's keys kept from scrolling; Cmd
+// combinations left to the browser; a control's press as the key's press and release.
 // Limits: the browser calls these only between the loop's turns (web_frame_loop.h), so they
 // arrive between frames, as on the desktop. No close message: a closed tab just ends.
-// Needs: Emscripten's html5.h; the page's canvas with the id "canvas".
+// Needs: Emscripten's html5.h; the page's canvas with the id "canvas"; the page calls
+// Module.vornControlKey(keyCode) for its controls (window/web/page/index.html).
+#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "window/web/web_backend.h"
@@ -12,6 +15,9 @@
 namespace {
 
 constexpr const char* kCanvasTarget = "#canvas";
+
+// The backend the controls reach; none while the page is not listening.
+WebBackend* listeningBackend = nullptr;
 
 // The document tells of a change of full screen only at its next frame; a key can come first.
 bool fullscreenNow() {
@@ -29,6 +35,7 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void* userDat
     key.repeat = event->repeat != 0;
     key.alt = event->altKey != 0;
     key.ctrl = event->ctrlKey != 0;
+    key.meta = event->metaKey != 0;
     backend->keyFromPage(key);
     // Answering true withholds the page's own action for the key.
     return keyStaysWithGame(key) ? EM_TRUE : EM_FALSE;
@@ -55,10 +62,28 @@ EM_BOOL onContextRestored(int, const void*, void* userData) {
     return EM_TRUE;
 }
 
+}  // namespace
+
+// Called by the page's controls (and its gestures on the canvas) when a finger lifts.
+extern "C" EMSCRIPTEN_KEEPALIVE void vorn_control_key(int keyCode) {
+    if (listeningBackend != nullptr && keyCode > 0)
+        listeningBackend->controlFromPage(static_cast<std::uint32_t>(keyCode));
+}
+
+// clang-format off
+EM_JS(void, vorn_offer_controls, (int on), {
+    Module.vornControlKey = on ? (keyCode) => _vorn_control_key(keyCode) : undefined;
+});
+// clang-format on
+
+namespace {
+
 // The page's events, named once so that stopping cannot leave one behind: with a backend each
 // goes to its handler, without one each handler is taken away.
 void setPageListeners(WebBackend* backend) {
     const bool on = backend != nullptr;
+    listeningBackend = backend;
+    vorn_offer_controls(on ? 1 : 0);
     emscripten_set_keydown_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
     emscripten_set_keyup_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, backend, EM_TRUE,
@@ -89,6 +114,19 @@ void WebBackend::keyFromPage(const DomKeyEvent& key) {
     const auto event = keys_.eventFor(key);
     if (event && !contextLost_)
         tell(*event);
+}
+
+// A control acts as its key does once pressed and let go, so the window core's rules for keys
+// (a release acts) hold for it too.
+void WebBackend::controlFromPage(std::uint32_t keyCode) {
+    if (!isControlKey(keyCode))
+        return;
+    DomKeyEvent key;
+    key.keyCode = keyCode;
+    key.down = true;
+    keyFromPage(key);
+    key.down = false;
+    keyFromPage(key);
 }
 
 void WebBackend::fullscreenFromPage(bool fullscreen) {

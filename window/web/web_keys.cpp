@@ -12,6 +12,10 @@ namespace {
 
 constexpr std::uint32_t kAlt = 18;
 constexpr std::uint32_t kF10 = 121;
+// Meta itself: left and right Windows/Cmd keys and the menu key; Firefox's own code for Cmd.
+constexpr std::uint32_t kMetaLeft = 91;
+constexpr std::uint32_t kMenu = 93;
+constexpr std::uint32_t kFirefoxMeta = 224;
 
 // The page also sees Alt itself and F10, which Windows reports as system keys of their own.
 bool arrivesAsSystemKey(const DomKeyEvent& key) {
@@ -20,10 +24,17 @@ bool arrivesAsSystemKey(const DomKeyEvent& key) {
     return isSystemKey(key.alt, key.ctrl);
 }
 
+// The browser's shortcuts: a key with Cmd held, and Cmd itself, whose release comes without
+// the flag set.
+bool belongsToBrowser(const DomKeyEvent& key) {
+    return key.meta || (key.keyCode >= kMetaLeft && key.keyCode <= kMenu) ||
+           key.keyCode == kFirefoxMeta;
+}
+
 }  // namespace
 
 std::optional<WindowEvent> WebKeyTranslator::eventFor(const DomKeyEvent& key) {
-    if (takenByBrowser(key) || arrivesAsSystemKey(key))
+    if (takenByBrowser(key) || belongsToBrowser(key) || arrivesAsSystemKey(key))
         return std::nullopt;
     return WindowEvent{key.down ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp,
                        key.keyCode, false};
@@ -51,8 +62,12 @@ void WebKeyTranslator::fullscreenChanged(bool fullscreen) {
 }
 
 bool keyStaysWithGame(const DomKeyEvent& key) {
-    if (key.alt || key.ctrl)
+    if (key.alt || key.ctrl || key.meta)
         return false;
-    return key.keyCode == VirtualKey::Space ||
-           (key.keyCode >= VirtualKey::Left && key.keyCode <= VirtualKey::Down);
+    return isControlKey(key.keyCode);
+}
+
+bool isControlKey(std::uint32_t keyCode) {
+    return keyCode == VirtualKey::Space ||
+           (keyCode >= VirtualKey::Left && keyCode <= VirtualKey::Down);
 }
