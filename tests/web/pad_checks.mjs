@@ -8,52 +8,16 @@
 import assert from "node:assert/strict";
 import path from "node:path";
 import { after, before, test } from "node:test";
-import zlib from "node:zlib";
 
-import { browsers, loadPuppeteer, serve, siteOf } from "./browser_session.mjs";
+import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf } from "./browser_session.mjs";
+import { decodePng } from "./png_pixels.mjs";
 
 const browserName = process.argv[2];
 const pageFolder = process.env.VORN_WEB_PAGE;
 const nodeModules = process.env.VORN_NODE_MODULES;
 const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
 
-// --- Pixels of a PNG screenshot (8-bit RGB or RGBA, not interlaced, filters 0 to 4) ---
-
-function paeth(a, b, c) {
-    const p = a + b - c;
-    const [pa, pb, pc] = [Math.abs(p - a), Math.abs(p - b), Math.abs(p - c)];
-    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
-}
-
-function decodePng(png) {
-    let offset = 8;
-    let width = 0, height = 0, channels = 0;
-    const data = [];
-    while (offset < png.length) {
-        const length = png.readUInt32BE(offset);
-        const type = png.toString("latin1", offset + 4, offset + 8);
-        const body = png.subarray(offset + 8, offset + 8 + length);
-        if (type === "IHDR") {
-            [width, height] = [body.readUInt32BE(0), body.readUInt32BE(4)];
-            channels = body[9] === 6 ? 4 : 3;
-        } else if (type === "IDAT") data.push(body);
-        offset += 12 + length;
-    }
-    const raw = zlib.inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(stride * height);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)];
-        for (let i = 0; i < stride; ++i) {
-            const a = i >= channels ? pixels[y * stride + i - channels] : 0;
-            const b = y > 0 ? pixels[(y - 1) * stride + i] : 0;
-            const c = i >= channels && y > 0 ? pixels[(y - 1) * stride + i - channels] : 0;
-            const predictor = [0, a, b, (a + b) >> 1, paeth(a, b, c)][filter];
-            pixels[y * stride + i] = (raw[y * (stride + 1) + 1 + i] + predictor) & 0xff;
-        }
-    }
-    return (x, y) => [...pixels.subarray((y * width + x) * channels, (y * width + x) * channels + 3)];
-}
+// --- The piece, read off the canvas ---
 
 // The box around the topmost bright pixels in the well, up to a whole empty row of cells below
 // them (the falling piece soon after it came, above what has landed), in cells: its left
@@ -133,6 +97,8 @@ before(async () => {
     server = await serve((name) => path.join(pageFolder, name));
     ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
     page = await browser.newPage();
+    // The size the canvas is shown 800x600 at, one CSS pixel to a canvas pixel.
+    await setSize(page, DESKTOP);
     page.on("console", (message) => consoleLines.push(message.text()));
     page.on("dialog", (box) => box.accept());
     await page.evaluateOnNewDocument(scriptPad);
@@ -151,7 +117,7 @@ const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 async function piece() {
     const canvas = await page.$("#canvas");
-    return pieceOf(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))));
+    return pieceOf(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))).at);
 }
 
 async function until(what, probe, seconds = 20) {
@@ -212,7 +178,7 @@ test("a pad connected once the game runs shifts, turns and drops; Back/Select en
         await page.evaluate(() => window.scriptedPad.button(0, false));
         await until("the south face button drops the piece to the bottom", async () => {
             const canvas = await page.$("#canvas");
-            return bottomRowTaken(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))));
+            return bottomRowTaken(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))).at);
         }, 10);
     }
     assert.ok(turned, "a piece other than a square came");

@@ -8,9 +8,9 @@
 import assert from "node:assert/strict";
 import path from "node:path";
 import { after, before, test } from "node:test";
-import zlib from "node:zlib";
 
-import { browsers, loadPuppeteer, serve, siteOf } from "./browser_session.mjs";
+import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf } from "./browser_session.mjs";
+import { decodePng } from "./png_pixels.mjs";
 
 const browserName = process.argv[2];
 const pageFolder = process.env.VORN_WEB_PAGE;
@@ -29,49 +29,6 @@ function serveSites(folders, missing = {}) {
         if (missing[site]?.includes(file)) return "/nonexistent";
         return path.join(folders[site] || "/nonexistent", file);
     });
-}
-
-// --- Pixels of a PNG screenshot (8-bit RGB or RGBA, not interlaced) ---
-
-function paeth(a, b, c) {
-    const p = a + b - c;
-    const [pa, pb, pc] = [Math.abs(p - a), Math.abs(p - b), Math.abs(p - c)];
-    return pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
-}
-
-function decodePng(png) {
-    let offset = 8;
-    let width = 0, height = 0, channels = 0;
-    const data = [];
-    while (offset < png.length) {
-        const length = png.readUInt32BE(offset);
-        const type = png.toString("latin1", offset + 4, offset + 8);
-        const body = png.subarray(offset + 8, offset + 8 + length);
-        if (type === "IHDR") {
-            [width, height] = [body.readUInt32BE(0), body.readUInt32BE(4)];
-            channels = body[9] === 6 ? 4 : 3;
-            assert.equal(body[8], 8, "8-bit screenshot");
-        } else if (type === "IDAT") data.push(body);
-        offset += 12 + length;
-    }
-    const raw = zlib.inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(stride * height);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)];
-        for (let i = 0; i < stride; ++i) {
-            const a = i >= channels ? pixels[y * stride + i - channels] : 0;
-            const b = y > 0 ? pixels[(y - 1) * stride + i] : 0;
-            const c = i >= channels && y > 0 ? pixels[(y - 1) * stride + i - channels] : 0;
-            const predictor = [0, a, b, (a + b) >> 1, paeth(a, b, c)][filter];
-            pixels[y * stride + i] = (raw[y * (stride + 1) + 1 + i] + predictor) & 0xff;
-        }
-    }
-    const at = (x, y) => {
-        const start = (y * width + x) * channels;
-        return [...pixels.subarray(start, start + 3)];
-    };
-    return { width, height, at };
 }
 
 // --- The page in the browser ---
@@ -98,23 +55,6 @@ after(async () => {
     server?.close();
 });
 
-// Puppeteer sends the size with a screen-orientation override, a command Firefox ESR 140 does not
-// know yet; the size is set all the same, so only that refusal is let pass, and the size is read
-// back rather than trusted. A phone's viewport (isMobile, hasTouch) is Chromium's only.
-async function setSize(page, viewport) {
-    try {
-        await page.setViewport(viewport);
-    } catch (error) {
-        if (!/unknown command/i.test(error.message)) throw error;
-    }
-    // A phone lays out a blank page wider than its screen: its size is read once the page is in.
-    if (viewport.isMobile) return;
-    assert.deepEqual(await page.evaluate(() => [window.innerWidth, window.innerHeight]),
-        [viewport.width, viewport.height], "the page's size");
-}
-
-// A little shorter than the page, so that a key the page acted on would scroll it.
-const DESKTOP = { width: 1000, height: 640 };
 const phone = (width, height) => ({ width, height, isMobile: true, hasTouch: true });
 
 // Opens a page and keeps what it writes to the console and every box it shows (each answered).
