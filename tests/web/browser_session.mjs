@@ -113,3 +113,15 @@ export async function setSize(page, viewport) {
 // A little shorter than the page, so that a key the page acted on would scroll it; the canvas is
 // shown 800x600 there, one CSS pixel to each of its pixels.
 export const DESKTOP = { width: 1000, height: 640 };
+
+// Asks `probe` every tenth of a second until it answers something, which it hands back; fails
+// naming `what` after `seconds`.
+export async function until(what, probe, seconds = 20) {
+    const deadline = Date.now() + seconds * 1000;
+    for (;;) {
+        const answer = await probe();
+        if (answer) return answer;
+        assert.ok(Date.now() < deadline, `within ${seconds} s: ${what}`);
+        await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+}

@@ -9,7 +9,7 @@ import assert from "node:assert/strict";
 import path from "node:path";
 import { after, before, test } from "node:test";
 
-import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf } from "./browser_session.mjs";
+import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf, until } from "./browser_session.mjs";
 import { decodePng } from "./png_pixels.mjs";
 
 const browserName = process.argv[2];
@@ -118,16 +118,6 @@ const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 async function piece() {
     const canvas = await page.$("#canvas");
     return pieceOf(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))).at);
-}
-
-async function until(what, probe, seconds = 20) {
-    const deadline = Date.now() + seconds * 1000;
-    for (;;) {
-        const answer = await probe();
-        if (answer) return answer;
-        assert.ok(Date.now() < deadline, `within ${seconds} s: ${what}`);
-        await pause(100);
-    }
 }
 
 // Holds a control for a while, checks that nothing moved yet, lets go, and answers the piece

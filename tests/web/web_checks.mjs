@@ -9,7 +9,7 @@ import assert from "node:assert/strict";
 import path from "node:path";
 import { after, before, test } from "node:test";
 
-import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf } from "./browser_session.mjs";
+import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf, until } from "./browser_session.mjs";
 import { decodePng } from "./png_pixels.mjs";
 
 const browserName = process.argv[2];
@@ -84,16 +84,6 @@ const endedLine = (page) => until("the ended line", () => page.evaluate(() => {
 async function frame(page) {
     const canvas = await page.$("#canvas");
     return decodePng(Buffer.from(await canvas.screenshot({ type: "png" })));
-}
-
-async function until(what, probe, seconds = 20) {
-    const deadline = Date.now() + seconds * 1000;
-    for (;;) {
-        const answer = await probe();
-        if (answer) return answer;
-        assert.ok(Date.now() < deadline, `within ${seconds} s: ${what}`);
-        await new Promise((resolve) => setTimeout(resolve, 100));
-    }
 }
 
 // The grey band of the well's bottom-left cell.
