@@ -1,5 +1,6 @@
 #include "window/pad_keys.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "game/frame_event.h"
@@ -23,6 +24,20 @@ bool pushed(bool wasHeld, double position, int side) {
 
 }  // namespace
 
+PadKeys::Held& PadKeys::heldBy(std::int32_t pad) {
+    for (auto& [number, held] : pads_) {
+        if (number == pad)
+            return held;
+    }
+    return pads_.emplace_back(pad, Held()).second;
+}
+
+void PadKeys::unplug(std::int32_t pad) {
+    pads_.erase(std::remove_if(pads_.begin(), pads_.end(),
+                               [pad](const auto& entry) { return entry.first == pad; }),
+                pads_.end());
+}
+
 void PadKeys::hold(Held& held, Control control, bool down) {
     if (held[control] == down)
         return;
@@ -33,7 +48,7 @@ void PadKeys::hold(Held& held, Control control, bool down) {
 void PadKeys::button(std::int32_t pad, PadButton button, bool down) {
     static_assert(DpadRight == static_cast<int>(PadButton::DpadRight),
                   "the buttons lead the controls, in the same order");
-    hold(pads_[pad], static_cast<Control>(static_cast<int>(button)), down);
+    hold(heldBy(pad), static_cast<Control>(static_cast<int>(button)), down);
 }
 
 // A swing from one side to the other in one report lets go of the first side before it pushes
@@ -41,7 +56,7 @@ void PadKeys::button(std::int32_t pad, PadButton button, bool down) {
 void PadKeys::axis(std::int32_t pad, PadAxis axis, double position) {
     if (std::isnan(position))
         position = 0.0;
-    Held& held = pads_[pad];
+    Held& held = heldBy(pad);
     const Control low = axis == PadAxis::StickX ? StickLeft : StickUp;
     const Control high = axis == PadAxis::StickX ? StickRight : StickDown;
     const bool lowHeld = pushed(held[low], position, -1);

@@ -3,8 +3,8 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <utility>
+#include <vector>
 
 #include "window/window_backend.h"
 
@@ -35,7 +35,7 @@ class PadKeys {
     void button(std::int32_t pad, PadButton button, bool down);
     // A position outside -1..1 counts as the nearest end, one that is not a number as the centre.
     void axis(std::int32_t pad, PadAxis axis, double position);
-    void unplug(std::int32_t pad) { pads_.erase(pad); }
+    void unplug(std::int32_t pad);
     void forgetAll() { pads_.clear(); }
 
   private:
@@ -56,7 +56,9 @@ class PadKeys {
     using Held = std::bitset<kControls>;
 
     void hold(Held& held, Control control, bool down);
+    Held& heldBy(std::int32_t pad);
 
     Tell tell_;
-    std::map<std::int32_t, Held> pads_;
+    // A handful of pads at most: a list is smaller in the browser's download than a tree.
+    std::vector<std::pair<std::int32_t, Held>> pads_;
 };

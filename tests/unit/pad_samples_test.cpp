@@ -15,11 +15,13 @@ PadSample pad(std::int32_t index, std::vector<std::size_t> pressed = {},
               std::vector<double> axes = {0, 0, 0, 0}, std::string mapping = "standard") {
     PadSample sample;
     sample.index = index;
-    sample.mapping = std::move(mapping);
-    sample.pressed.assign(17, false);
-    for (const std::size_t place : pressed)
-        sample.pressed[place] = true;
-    sample.axes = std::move(axes);
+    sample.standard = mapping == "standard";
+    for (const std::size_t place : pressed) {
+        if (place < PadSample::kButtons)
+            sample.pressed[place] = true;
+    }
+    for (std::size_t axis = 0; axis < sample.stick.size() && axis < axes.size(); ++axis)
+        sample.stick[axis] = axes[axis];
     return sample;
 }
 
@@ -53,7 +55,7 @@ const Case kCases[] = {
      {{pad(0, {0})}, {pad(0, {0}), pad(3, {15})}, {pad(0), pad(3)}},
      {32, 39}},
     {"a sample with too few buttons and axes reads as at rest",
-     {{pad(0, {14})}, {PadSample{0, "standard", {}, {}}}},
+     {{pad(0, {14})}, {PadSample{0, true, {}, {}}}},
      {37}},
 };
 

@@ -15,13 +15,9 @@ constexpr StandardButton kButtons[] = {
     {15, PadButton::DpadRight},
 };
 
-bool isStandard(const PadSample& pad) {
-    return pad.mapping == "standard";
-}
-
 bool has(const std::vector<PadSample>& pads, std::int32_t index) {
     return std::any_of(pads.begin(), pads.end(), [index](const PadSample& pad) {
-        return pad.index == index && isStandard(pad);
+        return pad.index == index && pad.standard;
     });
 }
 
@@ -34,16 +30,13 @@ void PadSampleReader::read(const std::vector<PadSample>& pads) {
     }
     connected_.clear();
     for (const PadSample& pad : pads) {
-        if (!isStandard(pad))
+        if (!pad.standard)
             continue;
         connected_.push_back(pad.index);
         for (const StandardButton& known : kButtons) {
-            const bool down = known.place < pad.pressed.size() && pad.pressed[known.place];
-            keys_.button(pad.index, known.button, down);
+            keys_.button(pad.index, known.button, pad.pressed[known.place]);
         }
-        if (pad.axes.size() >= 2) {
-            keys_.axis(pad.index, PadAxis::StickX, pad.axes[0]);
-            keys_.axis(pad.index, PadAxis::StickY, pad.axes[1]);
-        }
+        keys_.axis(pad.index, PadAxis::StickX, pad.stick[0]);
+        keys_.axis(pad.index, PadAxis::StickY, pad.stick[1]);
     }
 }

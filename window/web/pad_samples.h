@@ -1,17 +1,22 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "window/pad_keys.h"
 
 // One pad as the page's Gamepad API shows it at one moment.
+// Fixed in size: it is taken at every turn, and only the standard mapping's first buttons and
+// the left stick are ever read.
 struct PadSample {
+    static constexpr std::size_t kButtons = 16;
+
     std::int32_t index = 0;  // its place in navigator.getGamepads(), kept while it is connected
-    std::string mapping;     // "standard" when the browser knows where its buttons are
-    std::vector<bool> pressed;
-    std::vector<double> axes;
+    bool standard = false;   // the browser's standard mapping: it knows where the buttons are
+    std::array<bool, kButtons> pressed{};  // buttons 0 to 15; false where the pad has fewer
+    std::array<double, 2> stick{};         // axes 0 and 1; the centre where the pad has fewer
 };
 
 // Turns the pads the page samples once per frame into the window's key events (pad_keys.h). A

@@ -5,6 +5,9 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "window/web/web_backend.h"
 
 namespace {
@@ -29,11 +32,12 @@ std::vector<PadSample> samplePads() {
         }
         PadSample pad;
         pad.index = index;
-        pad.mapping = status.mapping;
-        for (int button = 0; button < status.numButtons && button < 64; ++button)
-            pad.pressed.push_back(status.digitalButton[button] != 0);
-        for (int axis = 0; axis < status.numAxes && axis < 64; ++axis)
-            pad.axes.push_back(status.axis[axis]);
+        pad.standard = std::strcmp(status.mapping, "standard") == 0;
+        const int buttons = std::min(status.numButtons, static_cast<int>(PadSample::kButtons));
+        for (int button = 0; button < buttons; ++button)
+            pad.pressed[button] = status.digitalButton[button] != 0;
+        for (int axis = 0; axis < std::min(status.numAxes, 2); ++axis)
+            pad.stick[axis] = status.axis[axis];
         pads.push_back(pad);
     }
     return pads;
