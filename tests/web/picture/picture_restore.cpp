@@ -7,10 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "bench/full_well_scene.h"
 #include "game/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "game/tick_clock.h"
 #include "render/gl_api.h"
 #include "tests/web/picture/picture_scenes.h"
@@ -103,13 +101,11 @@ bool step(void* userData) {
 
 namespace PictureRestore {
 
-// Scene 0's moment and piece (picture_scenes.cpp), for the native frame it is compared with.
+// Scene 0's moment and well, for the native frame it is compared with.
 void run(WebBackend& backend) {
     setTickSource([] { return std::uint32_t{1000}; });
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto* restore = new Restore{backend, std::make_unique<GameSession>()};
-    setRandomSource({});
-    if (!FullWell::fillSession(*restore->session)) {
+    auto* restore = new Restore{backend, PictureScenes::fullWell()};
+    if (restore->session == nullptr) {
         finish(restore, "restore failed: the full well could not be set up");
         return;
     }

@@ -10,7 +10,26 @@
 #include "game/tick_clock.h"
 #include "tests/web/picture/state_change_scene.h"
 
+namespace {
+
+// Every scene's first piece is the benchmark's.
+std::unique_ptr<GameSession> sessionWithThePiece() {
+    setRandomSource([] { return FullWell::kPieceShape; });
+    auto session = std::make_unique<GameSession>();
+    setRandomSource({});
+    return session;
+}
+
+}  // namespace
+
 namespace PictureScenes {
+
+std::unique_ptr<GameSession> fullWell() {
+    auto session = sessionWithThePiece();
+    if (!FullWell::fillSession(*session))
+        return nullptr;
+    return session;
+}
 
 bool draw(int scene) {
     if (scene == 2) {
@@ -20,13 +39,13 @@ bool draw(int scene) {
     static std::uint32_t now = 0;
     now = 1000;
     setTickSource([] { return now; });
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto session = std::make_unique<GameSession>();
-    setRandomSource({});
+    std::unique_ptr<GameSession> session;
     bool drawn = false;
     if (scene == 0) {
-        drawn = FullWell::fillSession(*session) && session->handleEvent(Draw, 0);
+        session = fullWell();
+        drawn = session != nullptr && session->handleEvent(Draw, 0);
     } else if (scene == 1) {
+        session = sessionWithThePiece();
         // Two rows down first: at its spawn row the turn has no room.
         now += 2000;
         session->handleEvent(Idle, 2000);
