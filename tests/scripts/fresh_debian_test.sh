@@ -10,13 +10,21 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 if [ "${1:-}" != --inside ]; then
     base=$(mktemp -d)
     status=0
-    unshare --mount --propagation private "$0" --inside "$base" || status=$?
+    # unshare's own --propagation private remounts / itself, which fails in a chroot, whose /
+    # is no mount point; the mount that holds the scratch folder is made private instead.
+    unshare --mount --propagation unchanged "$0" --inside "$base" || status=$?
     # The namespace and its mounts are gone; what is left is plain files.
     rm -rf --one-file-system -- "$base"
     exit $status
 fi
 
 base=$2
+# Until this succeeds, a mount made here would show in the machine's own mount table too.
+holder=$(findmnt --noheadings --output TARGET --target "$base" 2>/dev/null) &&
+    mount --make-rprivate "$holder" 2>/dev/null || {
+    echo "skipped: no private mount namespace here (the mount holding $base cannot be made private)"
+    exit 77
+}
 . "$top/scripts/lib/chroot_mounts.sh"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }

@@ -43,8 +43,10 @@ before(async () => {
     assert.ok(pageFolder && pageWithoutScore && nodeModules,
         "VORN_WEB_PAGE, VORN_WEB_PAGE_WITHOUT_SCORE and VORN_NODE_MODULES");
     const puppeteer = loadPuppeteer(nodeModules);
-    server = await serveSites({ full: pageFolder, noscore: pageWithoutScore, nodata: pageFolder },
-        { nodata: ["vorngame.data"] });
+    server = await serveSites({ full: pageFolder, noscore: pageWithoutScore,
+        "no-vorngame.data": pageFolder, "no-vorngame.wasm": pageFolder, "no-vorngame.js": pageFolder },
+    { "no-vorngame.data": ["vorngame.data"], "no-vorngame.wasm": ["vorngame.wasm"],
+        "no-vorngame.js": ["vorngame.js"] });
     site = siteOf(server);
     ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
 });
@@ -543,14 +545,16 @@ async () => {
 
 // --- Failures in words ---
 
-test("a data file the server does not have is named, with the server's answer", async () => {
-    const { page, seen } = await open("nodata");
-    const line = await endedLine(page);
-    assert.match(line, /vorngame\.data could not be downloaded: the server answers HTTP 404/);
-    assert.doesNotMatch(line, /[Rr]eloading/);
-    assert.equal(await visible(page, "#canvas"), false, "the canvas is gone");
-    assert.deepEqual(seen.boxes, []);
-    await page.close();
+test("each file the server does not have is named, with the server's answer", async () => {
+    for (const file of ["vorngame.data", "vorngame.wasm", "vorngame.js"]) {
+        const { page, seen } = await open(`no-${file}`);
+        const line = await endedLine(page);
+        assert.match(line, new RegExp(`${file} could not be downloaded: the server answers HTTP 404`));
+        assert.doesNotMatch(line, /[Rr]eloading/);
+        assert.equal(await visible(page, "#canvas"), false, `the canvas is gone without ${file}`);
+        assert.deepEqual(seen.boxes, []);
+        await page.close();
+    }
 });
 
 test("a page opened as a file says to serve it", async () => {
