@@ -28,11 +28,7 @@ export function serve(fileFor, redirectFor = () => null) {
     const server = http.createServer((request, response) => {
         const where = decodeURIComponent(new URL(request.url, "http://x").pathname).slice(1);
         const elsewhere = redirectFor(where);
-        if (elsewhere) {
-            response.writeHead(301, { Location: elsewhere });
-            response.end();
-            return;
-        }
+        if (elsewhere) return response.writeHead(301, { Location: elsewhere }).end();
         const file = fileFor(where === "" || where.endsWith("/") ? `${where}index.html` : where);
         fs.readFile(file, (error, body) => {
             response.writeHead(error ? 404 : 200, {
