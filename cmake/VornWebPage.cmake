@@ -7,8 +7,8 @@
 #   vorngame.data  the read-out images, packed into the working folder of Emscripten's file system
 #   service-worker.js, manifest.webmanifest, vorngame-256.png
 #                  the offline copy: the worker that keeps the page's files once it has been
-#                  opened (its release named by the version and a hash of the files), and what a
-#                  phone needs to put the page on its home screen
+#                  opened, each checked against its hash (its release named by the version and a
+#                  hash of the files), and what a phone needs to put the page on its home screen
 # vorn_web_page(<program target> <folder> ALL_IMAGES | IMAGES <name>...) makes one such folder
 # from a program whose output name is vorngame (its script refers to vorngame.wasm); IMAGES
 # packs only the images named (without .raw), as a build that lacks the others would.
