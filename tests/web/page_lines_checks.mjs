@@ -107,7 +107,8 @@ test("at 844x390 and 390x844 every line is in view with something to do", async 
         const played = await open("full", { viewport: screenOf(width, height) });
         await listening(played.page);
         await played.page.keyboard.press("Escape");
-        await until("the ended line", () => played.page.$eval("#end", (end) => end.checkVisibility()));
+        await until("the ended line", () => played.page.$eval("#end",
+            (end) => end.checkVisibility()));
         await expectInView(played.page, "#end", at);
         await Promise.all([played.page.waitForNavigation(), played.page.click("#again")]);
         await listening(played.page);
@@ -134,12 +135,13 @@ test("an error that stops the game is quoted in the page's line", async () => {
     } });
     const line = await until("the line", () => page.$eval("#end",
         (end) => (end.checkVisibility() ? end.textContent : null)));
-    assert.match(line, /stopped on an error: WebGL cannot compile the quad shader: a planted failure\./);
+    assert.match(line,
+        /stopped on an error: WebGL cannot compile the quad shader: a planted failure\./);
     assert.deepEqual(seen.boxes, []);
     await page.close();
 });
 
-test("a browser that refuses the page its pads: pads off, said once, the game plays on", async () => {
+test("pads the browser refuses: off, said once, and the game plays on", async () => {
     const { page, seen } = await open("full", { beforeLoad: () => {
         navigator.getGamepads = () => {
             throw new DOMException("the gamepad feature is disallowed", "SecurityError");
@@ -147,8 +149,8 @@ test("a browser that refuses the page its pads: pads off, said once, the game pl
     } });
     await listening(page);
     await new Promise((resolve) => setTimeout(resolve, 1000));
-    assert.equal(seen.console.filter((line) => line.includes("refuses the page its gamepads")).length,
-        1, "said once");
+    const told = seen.console.filter((line) => line.includes("refuses the page its gamepads"));
+    assert.equal(told.length, 1, "said once");
     assert.equal(await page.$eval("#end", (end) => end.checkVisibility()), false, "still playing");
     await page.close();
 });
@@ -188,7 +190,8 @@ test("two thumbs held on Left and Drop, lifted one after the other, each act onc
         // Landed one column left of where it was, on the floor of the empty well.
         const floor = WELL.rows - 1 - Math.max(...piece.map(([, row]) => row));
         const expected = piece.map(([column, row]) => `${column - 1},${row + floor}`).sort();
-        await until(`the piece landed at ${expected}`, async () =>
-            String((await litCells(page, 8, WELL.rows)).map(String).sort()) === String(expected), 5);
+        const landed = async () => (await litCells(page, 8, WELL.rows)).map(String).sort();
+        await until(`the piece landed at ${expected}`,
+            async () => String(await landed()) === String(expected), 5);
         await page.close();
     });

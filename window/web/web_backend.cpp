@@ -86,7 +86,8 @@ BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* tex
     if (noWebGL_) {
         WebPage::failed(WebPage::Failure::NoWebGL, "");
     } else {
-        const std::string detail = lastWhy_.empty() ? text : std::string(text) + " (" + lastWhy_ + ")";
+        const std::string detail =
+            lastWhy_.empty() ? text : std::string(text) + " (" + lastWhy_ + ")";
         WebPage::failed(WebPage::Failure::Window, detail.c_str());
     }
     return BoxAnswer::Ok;

@@ -12,7 +12,7 @@
 
 #include <cstdlib>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 
 // clang-format off
 EM_JS(int, vorn_has_canvas, (), {

@@ -189,20 +189,22 @@ var Module;
   // known by its file and the server's answer whichever Emscripten built the script: some
   // versions' loaders only log it, and the run would then wait for the file for ever.
   const where = (file) => new URL(file, location.href).href;
-  function downloadFailed(file, answer) {
+  const NETWORK_FAILED = "the network failed (the download did not complete)";
+  const serverAnswer = (reply) =>
+    `the server answers HTTP ${reply.status} ${reply.statusText}`.trim();
+  // A server that answers is missing the file; a network that failed may not fail again.
+  function downloadFailed(file, answer, serverRefused) {
     failedToStart(`The game's file ${file} could not be downloaded: ${answer} for ` +
-      `${where(file)}. ` + (answer.startsWith("the server answers")
-      ? "The page needs it in the same folder as index.html."
+      `${where(file)}. ` + (serverRefused ? "The page needs it in the same folder as index.html."
       : "Trying again may help."));
   }
   function download(file) {
     return fetch(file, { credentials: "same-origin" }).then((reply) => {
       if (reply.ok) return reply;
-      const answer = `the server answers HTTP ${reply.status} ${reply.statusText}`.trim();
-      downloadFailed(file, answer);
-      throw new Error(answer);
+      downloadFailed(file, serverAnswer(reply), true);
+      throw new Error(serverAnswer(reply));
     }, (error) => {
-      downloadFailed(file, "the network failed (the download did not complete)");
+      downloadFailed(file, NETWORK_FAILED, false);
       throw error;
     });
   }
@@ -210,10 +212,10 @@ var Module;
   async function scriptFailed(file) {
     try {
       const reply = await fetch(file, { method: "HEAD", cache: "no-store" });
-      downloadFailed(file, reply.ok ? "the download was interrupted"
-        : `the server answers HTTP ${reply.status} ${reply.statusText}`.trim());
+      if (reply.ok) downloadFailed(file, "the download was interrupted", false);
+      else downloadFailed(file, serverAnswer(reply), true);
     } catch (error) {
-      downloadFailed(file, "the network failed (the download did not complete)");
+      downloadFailed(file, NETWORK_FAILED, false);
     }
   }
   // Compiled while it arrives where the server names its type; from the whole file elsewhere.
