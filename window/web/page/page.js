@@ -65,15 +65,18 @@ var Module;
 
   // --- The lost picture: the line over the canvas, and a way out if it never comes back ---
   const RELOAD_OFFERED_AFTER_MS = 10000;
+  const lostLine = element("context-lost-line");
+  const lostNow = lostLine.textContent;
   let reloadTimer = 0;
   function showContextLost(shown) {
     element("context-lost").hidden = !shown;
     element("context-reload").hidden = true;
+    lostLine.textContent = lostNow;
     clearTimeout(reloadTimer);
     if (shown) {
       reloadTimer = setTimeout(() => {
-        element("context-lost-line").textContent = "The picture is lost: the browser has not " +
-          "given the graphics back. Starting again may bring them back; this game is lost.";
+        lostLine.textContent = "The picture is lost: the browser has not given the graphics " +
+          "back. Starting again may bring them back; this game is lost.";
         element("context-reload").hidden = false;
       }, RELOAD_OFFERED_AFTER_MS);
     }
