@@ -59,16 +59,16 @@ async function open(site, { viewport = { width: 1000, height: 640 }, beforeLoad 
 const listening = (page) => until("the game listening", () =>
     page.evaluate(() => typeof Module?.vornPage?.press === "function"));
 
-// The element's whole box lies in the viewport, and it is shown.
-async function expectInView(page, selector, at) {
-    const seen = await page.$eval(selector, (element) => {
-        const box = element.getBoundingClientRect();
-        return { shown: element.checkVisibility(), box: [box.left, box.top, box.right, box.bottom],
-            inner: [innerWidth, innerHeight] };
+const shown = (page, selector) => page.$eval(selector, (element) => element.checkVisibility());
+
+// Waits for the element to show, then finds its whole box in the viewport.
+async function expectInView(page, selector, at, seconds) {
+    await until(`${selector} shown at ${at}`, () => shown(page, selector), seconds);
+    const box = await page.$eval(selector, (element) => {
+        const { left, top, right, bottom } = element.getBoundingClientRect();
+        return [left, top, innerWidth - right, innerHeight - bottom];
     });
-    const [left, top, right, bottom] = seen.box;
-    assert.ok(seen.shown && left >= 0 && top >= 0 && right <= seen.inner[0] &&
-        bottom <= seen.inner[1], `${selector} in view at ${at}: ${seen.box.map(Math.round)}`);
+    assert.ok(box.every((margin) => margin >= 0), `${selector} in view at ${at}: ${box}`);
 }
 
 test("the page plays under its content policy, which the browser enforces", async () => {
@@ -95,30 +95,22 @@ test("at 844x390 and 390x844 every line is in view with something to do", async 
         // The lost picture: the line over the canvas, and after ten seconds a way to start again.
         await page.evaluate(() => document.getElementById("canvas").getContext("webgl")
             .getExtension("WEBGL_lose_context").loseContext());
-        await until("the lost picture's line", () => page.$eval("#context-lost",
-            (line) => line.checkVisibility()));
         await expectInView(page, "#context-lost", at);
-        await until("the offer to start again", () => page.$eval("#context-reload",
-            (button) => button.checkVisibility()), 15);
-        await expectInView(page, "#context-lost", at);
+        await expectInView(page, "#context-reload", at, 15);
         await page.close();
 
         // The end, and a new game from its button.
         const played = await open("full", { viewport: screenOf(width, height) });
         await listening(played.page);
         await played.page.keyboard.press("Escape");
-        await until("the ended line", () => played.page.$eval("#end",
-            (end) => end.checkVisibility()));
         await expectInView(played.page, "#end", at);
         await Promise.all([played.page.waitForNavigation(), played.page.click("#again")]);
         await listening(played.page);
         await played.page.close();
 
         const failed = await open("no-data", { viewport: screenOf(width, height) });
-        await until("the failure's line", () => failed.page.$eval("#end",
-            (end) => end.checkVisibility()));
-        assert.match(await failed.page.$eval("#end", (end) => end.textContent), /Try again/);
         await expectInView(failed.page, "#end", at);
+        assert.match(await failed.page.$eval("#end", (end) => end.textContent), /Try again/);
         await failed.page.close();
     }
 });
@@ -151,7 +143,7 @@ test("pads the browser refuses: off, said once, and the game plays on", async ()
     await new Promise((resolve) => setTimeout(resolve, 1000));
     const told = seen.console.filter((line) => line.includes("refuses the page its gamepads"));
     assert.equal(told.length, 1, "said once");
-    assert.equal(await page.$eval("#end", (end) => end.checkVisibility()), false, "still playing");
+    assert.equal(await shown(page, "#end"), false, "still playing");
     await page.close();
 });
 
