@@ -229,11 +229,10 @@ var Module;
     return WebAssembly.instantiate(await reply.arrayBuffer(), imports);
   }
 
-  function stopped(what) {
+  function stopped(error) {
     if (failure && failure.kind === "out-of-memory") return failedToStart(failures[failure.kind]());
-    const error = lastError || what || "no message";
-    endOfGame(`The game stopped on an error: ${error}. The browser's console tells more.`,
-      "Try again");
+    endOfGame(`The game stopped on an error: ${error || "no message"}. The browser's console ` +
+      "tells more.", "Try again");
   }
 
   Module = {
@@ -258,10 +257,11 @@ var Module;
     },
     onAbort: (what) => {
       console.error("vorngame: stopped: " + what);
-      stopped(what);
+      // The module writes why before it aborts; the runtime's own word comes last.
+      stopped(lastError || what);
     },
   };
-  // An error thrown in a turn ends the run without an abort: said the same way.
+  // An error thrown in a turn ends the run without an abort: said the same way, in its words.
   addEventListener("error", (event) => {
     if (root.classList.contains("playing")) stopped(event.message);
   });
