@@ -1,9 +1,12 @@
 // The program in a web browser: the page's canvas through the web backend, played there as
 // the desktop game is played in a window. The browser calls the run's turns, one at each of its
 // animation frames; the turn that ends the run also finishes it and ends the runtime.
+#include <new>
+
 #include "app/game_run.h"
 #include "window/web/web_backend.h"
 #include "window/web/web_frame_loop.h"
+#include "window/web/web_page.h"
 
 namespace {
 
@@ -36,6 +39,8 @@ bool turn(void* userData) {
 }  // namespace
 
 int main() {
+    // The page says so in words; the runtime's own abort would say only "OOM".
+    std::set_new_handler(WebPage::outOfMemory);
     auto* run = new WebRun;
     if (!run->runner.open()) {
         end(run);

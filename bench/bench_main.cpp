@@ -20,7 +20,7 @@
 #include "bench/idle_rate.h"
 #include "bench/raw_stream.h"
 #include "bench/startup_timing.h"
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/random_source.h"
 #include "render/block_atlas.h"

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/tick_clock.h"
 

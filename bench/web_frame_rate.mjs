@@ -72,8 +72,9 @@ function printSize(name, raw, gzip) {
 function printSizes(folder) {
     console.log(`\nwhat a player downloads (${folder}):`);
     let raw = 0, packed = 0;
-    // The first four at every first visit; the rest only once, for the offline copy.
-    for (const name of ["index.html", "vorngame.js", "vorngame.wasm", "vorngame.data",
+    // The first six at every first visit; the rest only once, for the offline copy.
+    for (const name of ["index.html", "page.js", "page.css", "vorngame.js", "vorngame.wasm",
+        "vorngame.data",
         "service-worker.js", "manifest.webmanifest", "vorngame-256.png"]) {
         const body = fs.readFileSync(path.join(folder, name));
         const gzip = zlib.gzipSync(body, { level: 6 }).length;

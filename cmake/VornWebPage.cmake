@@ -1,6 +1,8 @@
 # The page a browser opens, put together in one folder that any static web server can serve:
-#   index.html     the page (window/web/page/index.html), its comments and spare white space
-#                  taken out and its script shortened (cmake/vorn_minify_page.cjs)
+#   index.html, page.js, page.css
+#                  the page (window/web/page/), its script and its style sheet, their comments
+#                  and spare white space taken out and the script's names shortened
+#                  (cmake/vorn_minify_page.cjs)
 #   vorngame.js    the loader of the packed images, then Emscripten's script for the module,
 #                  minified together by terser (cmake/vorn_minify_script.cjs)
 #   vorngame.wasm  the WebAssembly module
@@ -31,8 +33,8 @@ endif()
 find_program(VORN_NODE_FOR_PAGE node REQUIRED)
 
 # Every file of the page but the worker, which the worker keeps for playing offline.
-set(VORN_WEB_PAGE_FILES index.html vorngame.js vorngame.wasm vorngame.data manifest.webmanifest
-    vorngame-256.png)
+set(VORN_WEB_PAGE_FILES index.html page.js page.css vorngame.js vorngame.wasm vorngame.data
+    manifest.webmanifest vorngame-256.png)
 
 function(vorn_web_page program folder)
     cmake_parse_arguments(PARSE_ARGV 2 page "ALL_IMAGES" "" "IMAGES")
@@ -66,7 +68,7 @@ function(vorn_web_page program folder)
     # One script: the loader first, so the images are asked for before the module starts.
     set(joined ${folder}/.vorngame-joined.js)
     add_custom_command(
-        OUTPUT ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+        OUTPUT ${folder}/vorngame.js ${folder}/vorngame.wasm
         COMMAND ${CMAKE_COMMAND} -DOUT=${joined}
                 "-DPARTS=${loader}$<SEMICOLON>$<TARGET_FILE:${program}>"
                 -P ${PROJECT_SOURCE_DIR}/cmake/VornJoinFiles.cmake
@@ -75,17 +77,26 @@ function(vorn_web_page program folder)
                 ${folder}/vorngame.js
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE_DIR:${program}>/vorngame.wasm
                 ${folder}/vorngame.wasm
-        COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
-                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs
-                ${PROJECT_SOURCE_DIR}/window/web/page/index.html ${folder}/index.html
-        DEPENDS ${loader} ${program} ${PROJECT_SOURCE_DIR}/window/web/page/index.html
-                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs
-                ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs
+        DEPENDS ${loader} ${program} ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs
         COMMENT "Putting the page together in ${folder}"
         VERBATIM)
 
-    # The worker comes last: it names a hash of every other file.
+    # The page's own files, each shortened on its own.
     set(page_dir ${PROJECT_SOURCE_DIR}/window/web/page)
+    set(own_files)
+    foreach(file index.html page.js page.css)
+        add_custom_command(
+            OUTPUT ${folder}/${file}
+            COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
+                    ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs ${page_dir}/${file}
+                    ${folder}/${file}
+            DEPENDS ${page_dir}/${file} ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_page.cjs
+            COMMENT "Shortening ${file} into ${folder}"
+            VERBATIM)
+        list(APPEND own_files ${folder}/${file})
+    endforeach()
+
+    # The worker comes last: it names a hash of every other file.
     set(icon ${PROJECT_SOURCE_DIR}/packaging/icons/vorngame-256.png)
     add_custom_command(
         OUTPUT ${folder}/service-worker.js ${folder}/manifest.webmanifest
@@ -98,7 +109,7 @@ function(vorn_web_page program folder)
         COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${VORN_NODE_FOR_PAGE}
                 ${PROJECT_SOURCE_DIR}/cmake/vorn_minify_script.cjs ${folder}/service-worker.js
                 ${folder}/service-worker.js
-        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${own_files}
                 ${folder}/vorngame.data ${page_dir}/manifest.webmanifest ${icon}
                 ${page_dir}/service-worker.js.in ${PROJECT_SOURCE_DIR}/cmake/VornServiceWorker.cmake
         COMMENT "Writing the offline copy's worker for ${folder}"
@@ -107,7 +118,7 @@ function(vorn_web_page program folder)
     get_filename_component(folder_name ${folder} NAME)
     string(MAKE_C_IDENTIFIER "vorn_page_${folder_name}" page_target)
     add_custom_target(${page_target} ALL
-        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${folder}/index.html
+        DEPENDS ${folder}/vorngame.js ${folder}/vorngame.wasm ${own_files}
                 ${folder}/vorngame.data ${folder}/service-worker.js)
 endfunction()
 

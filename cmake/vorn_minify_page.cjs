@@ -1,6 +1,9 @@
-// node vorn_minify_page.cjs <in.html> <out.html>: the page as a player downloads it, through
-// Debian's terser (node-terser): its comments and spare white space gone, its own script's names
-// shortened but `Module`, which Emscripten's script reads. The source stays readable.
+// node vorn_minify_page.cjs <in> <out>: one of the page's own files as a player downloads it,
+// its comments and spare white space gone, through Debian's terser (node-terser) for its script:
+//   .html  the page (it holds no script or style: its content policy allows none inline)
+//   .js    its script, whose names are shortened but `Module`, which Emscripten's script reads
+//   .css   its style sheet
+// The source stays readable.
 "use strict";
 const fs = require("fs");
 const { minify } = require("terser");
@@ -8,26 +11,27 @@ const { minify } = require("terser");
 const [input, output] = process.argv.slice(2);
 
 const css = (text) => text.replace(/\/\*[\s\S]*?\*\//g, "").replace(/\s+/g, " ")
-    .replace(/\s*([{};,>])\s*/g, "$1").replace(/:\s+/g, ":").replace(/;}/g, "}").trim();
+    .replace(/\s*([{};,>])\s*/g, "$1").replace(/:\s+/g, ":").replace(/;}/g, "}").trim() + "\n";
+
+// Runs of white space are one space to a browser.
+const html = (text) => text.replace(/<!--[\s\S]*?-->/g, "").replace(/\s+/g, " ")
+    .replace(/> </g, ">\n<").trim() + "\n";
+
+async function script(text) {
+    const result = await minify(text, {
+        compress: { top_retain: ["Module"] },
+        mangle: { reserved: ["Module"] },
+        toplevel: true,
+    });
+    return result.code + "\n";
+}
 
 async function main() {
-    let html = fs.readFileSync(input, "utf8").replace(/<!--[\s\S]*?-->/g, "");
-    const parts = html.split(/(<style>[\s\S]*?<\/style>|<script>[\s\S]*?<\/script>)/);
-    for (let i = 1; i < parts.length; i += 2) {
-        if (parts[i].startsWith("<style>")) {
-            parts[i] = `<style>${css(parts[i].slice(7, -8))}</style>`;
-        } else {
-            const result = await minify(parts[i].slice(8, -9), {
-                compress: { top_retain: ["Module"] },
-                mangle: { reserved: ["Module"] },
-                toplevel: true,
-            });
-            parts[i] = `<script>${result.code}</script>`;
-        }
-    }
-    // Outside the style and the script: runs of white space are one space to a browser.
-    for (let i = 0; i < parts.length; i += 2) parts[i] = parts[i].replace(/\s+/g, " ");
-    fs.writeFileSync(output, parts.join("").replace(/> </g, ">\n<").trim() + "\n");
+    const text = fs.readFileSync(input, "utf8");
+    const kinds = { ".html": html, ".js": script, ".css": css };
+    const kind = kinds[input.slice(input.lastIndexOf("."))];
+    if (!kind) throw new Error("not a page's file: .html, .js or .css");
+    fs.writeFileSync(output, await kind(text));
 }
 
 main().catch((error) => {

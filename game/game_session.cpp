@@ -1,7 +1,7 @@
 #include "game/game_session.h"
 
+#include "frame/frame_event.h"
 #include "game/board_geometry.h"
-#include "game/frame_event.h"
 #include "game/piece_catalogue.h"
 #include "game/random_source.h"
 #include "game/tick_clock.h"

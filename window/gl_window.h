@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "window/window_backend.h"
 
 // The program's one window: a fixed-size window with a GL context current on the program's

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 
 namespace {
 

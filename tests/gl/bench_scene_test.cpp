@@ -7,7 +7,7 @@
 
 #include "bench/full_well_scene.h"
 #include "bench/raw_stream.h"
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/random_source.h"
 #include "render/block_atlas.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "tests/gl/test_textures.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/replay.h"

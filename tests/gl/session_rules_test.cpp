@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/replay.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/manual_clock.h"

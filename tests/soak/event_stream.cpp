@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "tests/soak/steering.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "tests/soak/event_stream.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "tests/soak/rule_model.h"
 #include "tests/soak/session_state.h"
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "tests/soak/event_stream.h"
 #include "tests/soak/session_state.h"
 #include "tests/support/replay.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 
 namespace {
 

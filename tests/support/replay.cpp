@@ -4,8 +4,8 @@
 #include <map>
 #include <sstream>
 
+#include "frame/frame_event.h"
 #include "game/board_geometry.h"
-#include "game/frame_event.h"
 #include "game/random_source.h"
 
 namespace {

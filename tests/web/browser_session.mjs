@@ -17,7 +17,8 @@ export function loadPuppeteer(nodeModules = process.env.VORN_NODE_MODULES) {
     return createRequire(path.join(path.dirname(nodeModules), "package.json"))("puppeteer-core");
 }
 
-const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "application/wasm",
+const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/css",
+    ".wasm": "application/wasm",
     ".webmanifest": "application/manifest+json", ".png": "image/png" };
 
 // Serves the file fileFor(name) names for each request, name being the request's path without

@@ -16,8 +16,8 @@ first=$(echo "$tree"/vorngame-*-web.zip)
 top=$(basename "$first" .zip)
 listed=$(zipinfo -1 "$first" | LC_ALL=C sort | tr '\n' ' ')
 want=""
-for name in LICENSE index.html manifest.webmanifest service-worker.js vorngame-256.png \
-    vorngame.data vorngame.js vorngame.wasm; do
+for name in LICENSE index.html manifest.webmanifest page.css page.js service-worker.js \
+    vorngame-256.png vorngame.data vorngame.js vorngame.wasm; do
     [ "$name" = LICENSE ] && [ ! -f "$source_dir/LICENSE" ] && continue
     want+="$top/$name "
 done

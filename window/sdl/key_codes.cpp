@@ -5,7 +5,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 
 namespace {
 

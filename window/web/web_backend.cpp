@@ -75,12 +75,21 @@ bool WebBackend::release(Release what) {
     return true;
 }
 
-// A browser box has no caption of its own, so the caption heads the text.
+// A browser box has no caption of its own, so the caption heads the text. Every other box is
+// a failure to open (a page's releases cannot fail): the page says it in words of its own when
+// the run ends, so a modal box first would only stand in the way.
 BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* text) {
-    const std::string shown = std::string(caption) + "\n\n" + text;
-    if (kind == BoxKind::Question)
+    if (kind == BoxKind::Question) {
+        const std::string shown = std::string(caption) + "\n\n" + text;
         return WebPage::confirmBox(shown.c_str()) ? BoxAnswer::Yes : BoxAnswer::No;
-    WebPage::alertBox(shown.c_str());
+    }
+    if (noWebGL_) {
+        WebPage::failed(WebPage::Failure::NoWebGL, "");
+    } else {
+        const std::string detail =
+            lastWhy_.empty() ? text : std::string(text) + " (" + lastWhy_ + ")";
+        WebPage::failed(WebPage::Failure::Window, detail.c_str());
+    }
     return BoxAnswer::Ok;
 }
 

@@ -17,21 +17,21 @@
 // reports them (keyCode is the virtual-key code), told to the window core as they come; the
 // game's keys do not scroll the page while the canvas has the focus; Escape that ends the
 // canvas's full screen, and Cmd combinations, are the browser's (web_keys.h). The page's
-// on-screen controls press and release the game's keys (Module.vornControlKey).
-// A hidden tab counts as minimised. Message
-// boxes are the browser's alert and confirm, the caption above the text. The tick counter is the
-// wall clock, truncated to 32 bits. Presenting hands the frame to WebGL and returns: the browser
-// calls the window's loop one turn at each of its animation frames (web_frame_loop.h) and shows
-// the frame when the turn returns; the page's events arrive between turns. The drawing buffer
-// has as many pixels as the screen shows the canvas with (its size on the page times the
-// device pixel ratio, in the window's proportions), checked at each turn; the window is drawn
-// over all of it. A lost WebGL context is waited for (its default prevented, so the browser
-// may give it back): meanwhile a line on the page says so, nothing is drawn, keys do not reach
-// the game, and the program should take no turns (contextLost), as in a hidden tab; once it is
-// restored the translation has made everything again and the game goes on where it was.
+// on-screen controls press and release the game's keys (WebPage::offerControls).
+// A hidden tab counts as minimised. A question box is the browser's confirm, the caption above the
+// text; a failure box is the page's line instead (WebPage::failed), said when the run ends. The
+// tick counter is the wall clock, truncated to 32 bits. Presenting hands the frame to WebGL and
+// returns: the browser calls the window's loop one turn at each of its animation frames
+// (web_frame_loop.h) and shows the frame when the turn returns; the page's events arrive between
+// turns. The drawing buffer has as many pixels as the screen shows the canvas with (its size on the
+// page times the device pixel ratio, in the window's proportions), checked at each turn; the window
+// is drawn over all of it. A lost WebGL context is waited for (its default prevented, so the
+// browser may give it back): meanwhile a line on the page says so, nothing is drawn, keys do not
+// reach the game, and the program should take no turns (contextLost), as in a hidden tab; once it
+// is restored the translation has made everything again and the game goes on where it was.
 // Limits: a page cannot change the display mode, so a full-screen mode is always refused (play it
-// windowed; the page offers its own full-screen view). The browser may not show the same box
-// twice, and a box it suppresses answers OK or No. A hidden tab gets no frames, so no turns; the
+// windowed; the page offers its own full-screen view). The browser may not show the same
+// question twice, and one it suppresses answers No. A hidden tab gets no frames, so no turns; the
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
 // its elapsed time; the same after a lost context. Closing the tab ends the game without a
 // close request. Gamepads with the browser's standard mapping are more keys, sampled at each
@@ -54,7 +54,7 @@ class WebBackend : public WindowBackend {
     OpenStep openContext() override;  // web_gl_context.cpp
     void show() override;
     bool release(Release what) override;
-    void present() override;     // web_gl_context.cpp
+    void present() override;  // web_gl_context.cpp
     bool pumpEvents() override;
     void requestQuit() override { quitRequested_ = true; }
     BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
@@ -73,7 +73,7 @@ class WebBackend : public WindowBackend {
     bool contextLost() const { return contextLost_; }
 
   private:
-    void noteFailure(const std::string& why) { why_ = why; }
+    void noteFailure(const std::string& why) { why_ = lastWhy_ = why; }
     void tell(const WindowEvent& event);
     void listenToPage();  // web_events.cpp
     void stopListening();
@@ -89,6 +89,8 @@ class WebBackend : public WindowBackend {
     WebKeyTranslator keys_;
     PadSampleReader pads_{[this](const WindowEvent& event) { tell(event); }};
     std::string why_;
+    std::string lastWhy_;  // kept for the page's line after the window core took why_
+    bool noWebGL_ = false;
 
     void* display_ = nullptr;
     void* surface_ = nullptr;

@@ -5,16 +5,14 @@
 // combinations left to the browser; a control's press as the key's press and release.
 // Limits: the browser calls these only between the loop's turns (web_frame_loop.h), so they
 // arrive between frames, as on the desktop. No close message: a closed tab just ends.
-// Needs: Emscripten's html5.h; the page's canvas with the id "canvas"; the page calls
-// Module.vornControlKey(keyCode) for its controls (window/web/page/index.html).
+// Needs: Emscripten's html5.h; the page's canvas and controls (web_page.h).
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "window/web/web_backend.h"
+#include "window/web/web_page.h"
 
 namespace {
-
-constexpr const char* kCanvasTarget = "#canvas";
 
 // The backend the controls reach; none while the page is not listening.
 WebBackend* listeningBackend = nullptr;
@@ -64,17 +62,12 @@ EM_BOOL onContextRestored(int, const void*, void* userData) {
 
 }  // namespace
 
-// Called by the page's controls (and its gestures on the canvas) when a finger lifts.
+// Called by the page's controls (and its gestures on the canvas) when a finger lifts, through
+// WebPage::offerControls.
 extern "C" EMSCRIPTEN_KEEPALIVE void vorn_control_key(int keyCode) {
     if (listeningBackend != nullptr && keyCode > 0)
         listeningBackend->controlFromPage(static_cast<std::uint32_t>(keyCode));
 }
-
-// clang-format off
-EM_JS(void, vorn_offer_controls, (int on), {
-    Module.vornControlKey = on ? (keyCode) => _vorn_control_key(keyCode) : undefined;
-});
-// clang-format on
 
 namespace {
 
@@ -82,16 +75,17 @@ namespace {
 // goes to its handler, without one each handler is taken away.
 void setPageListeners(WebBackend* backend) {
     const bool on = backend != nullptr;
+    const char* const canvas = WebPage::canvasTarget();
     listeningBackend = backend;
-    vorn_offer_controls(on ? 1 : 0);
-    emscripten_set_keydown_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
-    emscripten_set_keyup_callback(kCanvasTarget, backend, EM_TRUE, on ? onKey : nullptr);
+    WebPage::offerControls(on);
+    emscripten_set_keydown_callback(canvas, backend, EM_TRUE, on ? onKey : nullptr);
+    emscripten_set_keyup_callback(canvas, backend, EM_TRUE, on ? onKey : nullptr);
     emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, backend, EM_TRUE,
                                              on ? onFullscreenChange : nullptr);
     emscripten_set_visibilitychange_callback(backend, EM_TRUE, on ? onVisibilityChange : nullptr);
-    emscripten_set_webglcontextlost_callback(kCanvasTarget, backend, EM_TRUE,
+    emscripten_set_webglcontextlost_callback(canvas, backend, EM_TRUE,
                                              on ? onContextLost : nullptr);
-    emscripten_set_webglcontextrestored_callback(kCanvasTarget, backend, EM_TRUE,
+    emscripten_set_webglcontextrestored_callback(canvas, backend, EM_TRUE,
                                                  on ? onContextRestored : nullptr);
 }
 

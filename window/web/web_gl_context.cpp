@@ -51,6 +51,7 @@ OpenStep WebBackend::openContext() {
     context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, version);
     if (context_ == EGL_NO_CONTEXT) {
         context_ = nullptr;
+        noWebGL_ = true;
         noteFailure("the browser offers no WebGL");
         return OpenStep::MakeContext;
     }

@@ -5,7 +5,7 @@
 // Needs: nothing but the window core's types and the game's key names.
 #include "window/web/web_keys.h"
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "window/system_key.h"
 
 namespace {

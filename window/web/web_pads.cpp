@@ -1,27 +1,25 @@
 // The web backend's pads: the Gamepad API, sampled once per turn of the loop, before the turn's
 // frame, so a pad connected at any time is read from its first sample on.
 // Supports: pads only while the page has the focus, as keys.
+// Limits: a browser that refuses the page its pads (a permissions policy) leaves them off for
+// the visit; the game plays on without them.
 // Needs: Emscripten's html5.h (navigator.getGamepads underneath).
-#include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include <algorithm>
 #include <cstring>
 
 #include "window/web/web_backend.h"
+#include "window/web/web_page.h"
 
 namespace {
 
-// clang-format off
-EM_JS(int, pageHasFocus, (), {
-    return document.hasFocus() ? 1 : 0;
-});
-// clang-format on
-
-// A browser without the Gamepad API has no pads.
+// A browser without the Gamepad API has no pads; one that refuses them would throw out of the
+// turn at every sample, so it is asked once.
 std::vector<PadSample> samplePads() {
+    static const bool allowed = WebPage::gamepadsAllowed();
     std::vector<PadSample> pads;
-    if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS)
+    if (!allowed || emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS)
         return pads;
     const int count = emscripten_get_num_gamepads();
     for (int index = 0; index < count; ++index) {
@@ -46,7 +44,7 @@ std::vector<PadSample> samplePads() {
 }  // namespace
 
 void WebBackend::readPads() {
-    if (windowOpen_ && pageHasFocus() != 0)
+    if (windowOpen_ && WebPage::hasFocus())
         pads_.read(samplePads());
     else
         pads_.focusLost();

@@ -1,16 +1,27 @@
-// The web platform's calls into the page, in JavaScript (Emscripten's EM_JS).
+// The web platform's calls into the page, in JavaScript (Emscripten's EM_JS): the module's side
+// of the page's contract, Module.vornPage (window/web/page/page.js), named nowhere else.
 // Supports: the canvas (size, layout, visibility, focus, cursor), the line shown while the
-// WebGL context is lost, the title, the screen wake lock, the
-// browser's boxes and the clock.
+// WebGL context is lost, the title, the on-screen controls, the screen wake lock, the pads'
+// permission, the failures the page says in words, the browser's question box and the clock.
 // Limits: the wake lock needs a secure page (https, or 127.0.0.1) and is skipped elsewhere.
-// Needs: Module.canvas set by the page.
+// Needs: Module.canvas and Module.vornPage set by the page; a page without vornPage (none is
+// served without one) shows no lines and offers no controls.
 #include "window/web/web_page.h"
 
 #include <emscripten.h>
 
+#include <cstdlib>
+
+#include "frame/frame_event.h"
+
 // clang-format off
 EM_JS(int, vorn_has_canvas, (), {
     return Module.canvas ? 1 : 0;
+});
+
+// Emscripten's html5.h looks a target up as a CSS selector, or among its special targets.
+EM_JS(void, vorn_name_canvas_target, (), {
+    specialHTMLTargets["!canvas"] = Module.canvas;
 });
 
 EM_JS(void, vorn_size_canvas, (int width, int height), {
@@ -22,11 +33,6 @@ EM_JS(void, vorn_canvas_layout, (double* into), {
     HEAPF64[into >> 3] = Module.canvas.clientWidth;
     HEAPF64[(into >> 3) + 1] = Module.canvas.clientHeight;
     HEAPF64[(into >> 3) + 2] = window.devicePixelRatio || 1;
-});
-
-EM_JS(void, vorn_show_context_lost, (int shown), {
-    const line = document.getElementById("context-lost");
-    if (line) line.hidden = !shown;
 });
 
 EM_JS(void, vorn_show_canvas, (int shown), {
@@ -43,32 +49,42 @@ EM_JS(void, vorn_show_cursor, (int shown), {
     Module.canvas.style.cursor = shown ? "" : "none";
 });
 
+EM_JS(int, vorn_page_has_focus, (), {
+    return document.hasFocus() ? 1 : 0;
+});
+
 EM_JS(void, vorn_set_title, (const char* title), {
     document.title = UTF8ToString(title);
 });
 
-// A lock lapses while the tab is hidden, so it is asked for again when the tab comes back.
-EM_JS(void, vorn_keep_screen_on, (int on), {
-    const keep = Module.vornScreenKeeper || (Module.vornScreenKeeper = {
-        wanted: false, lock: null,
-        ask() {
-            if (!this.wanted || this.lock || !navigator.wakeLock || document.hidden) return;
-            navigator.wakeLock.request("screen").then(
-                (lock) => { this.lock = lock; lock.onrelease = () => { this.lock = null; }; },
-                () => {});
-        },
-        init() {
-            document.addEventListener("visibilitychange", () => this.ask());
-            return this;
-        },
-    }.init());
-    keep.wanted = !!on;
-    if (keep.wanted) keep.ask();
-    else if (keep.lock) keep.lock.release();
+EM_JS(void, vorn_show_context_lost, (int shown), {
+    if (Module.vornPage) Module.vornPage.showContextLost(!!shown);
 });
 
-EM_JS(void, vorn_alert, (const char* text), {
-    alert(UTF8ToString(text));
+// The controls are named as the page's buttons name them; the keys are the game's.
+EM_JS(void, vorn_offer_controls, (int on, int left, int right, int turn, int down, int drop), {
+    if (!Module.vornPage) return;
+    const keys = { left: left, right: right, turn: turn, down: down, drop: drop };
+    Module.vornPage.press = on ? (control) => _vorn_control_key(keys[control] || 0) : null;
+});
+
+EM_JS(void, vorn_keep_screen_on, (int on), {
+    if (Module.vornPage) Module.vornPage.keepScreenOn(!!on);
+});
+
+EM_JS(int, vorn_gamepads_allowed, (), {
+    try {
+        if (navigator.getGamepads) navigator.getGamepads();
+        return 1;
+    } catch (error) {
+        console.log("vorngame: the browser refuses the page its gamepads (" + error.message +
+                    "); pads are off, the keys and the controls still play");
+        return 0;
+    }
+});
+
+EM_JS(void, vorn_failed, (const char* kind, const char* detail), {
+    if (Module.vornPage) Module.vornPage.failed(UTF8ToString(kind), UTF8ToString(detail));
 });
 
 EM_JS(int, vorn_confirm, (const char* text), {
@@ -84,6 +100,11 @@ namespace WebPage {
 
 bool hasCanvas() {
     return vorn_has_canvas() != 0;
+}
+
+const char* canvasTarget() {
+    vorn_name_canvas_target();
+    return "!canvas";
 }
 
 void sizeCanvas(std::int32_t width, std::int32_t height) {
@@ -102,6 +123,10 @@ void showCursorOverCanvas(bool shown) {
     vorn_show_cursor(shown ? 1 : 0);
 }
 
+bool hasFocus() {
+    return vorn_page_has_focus() != 0;
+}
+
 CanvasLayout canvasLayout() {
     double read[3] = {};
     vorn_canvas_layout(read);
@@ -116,12 +141,27 @@ void setTitle(const char* title) {
     vorn_set_title(title);
 }
 
+void offerControls(bool on) {
+    vorn_offer_controls(on ? 1 : 0, VirtualKey::Left, VirtualKey::Right, VirtualKey::Up,
+                        VirtualKey::Down, VirtualKey::Space);
+}
+
 void keepScreenOn(bool on) {
     vorn_keep_screen_on(on ? 1 : 0);
 }
 
-void alertBox(const char* text) {
-    vorn_alert(text);
+bool gamepadsAllowed() {
+    return vorn_gamepads_allowed() != 0;
+}
+
+void failed(Failure kind, const char* detail) {
+    const char* const names[] = {"no-webgl", "window", "out-of-memory"};
+    vorn_failed(names[static_cast<int>(kind)], detail);
+}
+
+void outOfMemory() {
+    failed(Failure::OutOfMemory, "");
+    std::abort();
 }
 
 bool confirmBox(const char* text) {

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/tick_clock.h"
 #include "render/gl_api.h"

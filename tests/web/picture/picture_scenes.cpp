@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "bench/full_well_scene.h"
-#include "game/frame_event.h"
+#include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/random_source.h"
 #include "game/tick_clock.h"
