@@ -69,7 +69,6 @@ bool WebBackend::release(Release what) {
         stopListening();
         WebPage::keepScreenOn(false);
         WebPage::showCanvas(false);
-        closeDisplay();
         windowOpen_ = false;
     }
     return true;

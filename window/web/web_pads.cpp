@@ -1,5 +1,7 @@
 // The web backend's pads: the Gamepad API, sampled once per turn of the loop, before the turn's
-// frame, so a pad connected at any time is read from its first sample on.
+// frame, so a pad connected at any time is read from its first sample on. Nothing is sampled
+// before the browser has announced a pad (gamepadconnected): each sample is a new array in
+// JavaScript, garbage at every frame for a player without one.
 // Supports: pads only while the page has the focus, as keys.
 // Needs: Emscripten's html5.h (navigator.getGamepads underneath).
 #include <emscripten.h>
@@ -46,6 +48,8 @@ std::vector<PadSample> samplePads() {
 }  // namespace
 
 void WebBackend::readPads() {
+    if (!padConnected_)
+        return;
     if (windowOpen_ && pageHasFocus() != 0)
         pads_.read(samplePads());
     else

@@ -75,8 +75,12 @@ EM_JS(int, vorn_confirm, (const char* text), {
     return confirm(UTF8ToString(text)) ? 1 : 0;
 });
 
+// The origin read once: each read of it, as of the clock, is a new number object in JavaScript,
+// and the game reads the clock a few times a frame.
 EM_JS(unsigned, vorn_milliseconds, (), {
-    return Math.floor(performance.timeOrigin + performance.now()) >>> 0;
+    const origin = Module.vornClockOrigin ||
+        (Module.vornClockOrigin = Math.floor(performance.timeOrigin));
+    return (origin + Math.floor(performance.now())) >>> 0;
 });
 // clang-format on
 
