@@ -83,11 +83,12 @@ GLuint linked(const char* fragmentShader) {
     return program;
 }
 
-// A program that did not link says why in its shaders' logs, or its own.
+// A program that did not link says why in its shaders' logs, or its own. A lost context answers
+// no for every program: the restore makes them again, and they are asked about then.
 void checkLinked(GLuint program) {
     GLint ok = GL_FALSE;
     emscripten_glGetProgramiv(program, GL_LINK_STATUS, &ok);
-    if (ok == GL_TRUE)
+    if (ok == GL_TRUE || emscripten_is_webgl_context_lost(emscripten_webgl_get_current_context()))
         return;
     char log[512] = "";
     GLuint shaders[2] = {};
