@@ -36,8 +36,9 @@ EmscriptenWebGLContextAttributes contextAttributes() {
 
 }  // namespace
 
-// The drawing buffer gets its size before the context is made: resizing it afterwards would
-// make the browser allocate it twice more, with a wait for the GPU each time, in the first frame.
+// The drawing buffer has its size before the context is made (openWindow): resizing it afterwards
+// would make the browser allocate it twice more, with a wait for the GPU each time. The page may
+// have made the context already (index.html), in which case this finds it.
 OpenStep WebBackend::openContext() {
     fitCanvasToLayout();
     const EmscriptenWebGLContextAttributes attributes = contextAttributes();

@@ -13,9 +13,10 @@ EM_JS(int, vorn_has_canvas, (), {
     return Module.canvas ? 1 : 0;
 });
 
+// Setting a side, even to the size it has, clears the canvas and may reallocate its buffer.
 EM_JS(void, vorn_size_canvas, (int width, int height), {
-    Module.canvas.width = width;
-    Module.canvas.height = height;
+    if (Module.canvas.width !== width) Module.canvas.width = width;
+    if (Module.canvas.height !== height) Module.canvas.height = height;
 });
 
 EM_JS(void, vorn_canvas_layout, (double* into), {
