@@ -35,7 +35,8 @@
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
 // its elapsed time; the same after a lost context. Closing the tab ends the game without a
 // close request. Gamepads with the browser's standard mapping are more keys, sampled at each
-// turn while the page has the focus (web_pads.cpp, pad_samples.h).
+// turn while the page has the focus, once the browser has announced a pad (web_pads.cpp,
+// pad_samples.h).
 // Needs: Emscripten's html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
