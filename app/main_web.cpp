@@ -14,6 +14,7 @@ namespace {
 struct WebRun {
     WebBackend backend;
     GameRunner runner{backend, WindowRequest::Windowed};
+    bool opened = false;
 };
 
 // The backend goes after the run is finished: with it go the page's listeners and the hold on
@@ -24,10 +25,23 @@ void end(WebRun* run) {
     WebFrameLoop::endRuntime(code);
 }
 
+// The run opens in the first frame and draws from the next: the start of the runtime, the
+// opening (the context, the images, the atlas) and the first drawing are three tasks of the
+// browser's instead of one, so the page answers in between.
+bool openRun(WebRun* run) {
+    run->opened = true;
+    if (run->runner.open())
+        return true;
+    end(run);
+    return false;
+}
+
 // Without a context the frames would go unseen, so the turns wait as in a hidden tab: the
 // game's clock goes on, and the first turn after the restore has the whole wait as its time.
 bool turn(void* userData) {
     auto* run = static_cast<WebRun*>(userData);
+    if (!run->opened)
+        return openRun(run);
     if (run->backend.contextLost())
         return true;
     if (run->runner.turn())
@@ -41,11 +55,6 @@ bool turn(void* userData) {
 int main() {
     // The page says so in words; the runtime's own abort would say only "OOM".
     std::set_new_handler(WebPage::outOfMemory);
-    auto* run = new WebRun;
-    if (!run->runner.open()) {
-        end(run);
-        return 0;
-    }
-    WebFrameLoop::run(turn, run);
+    WebFrameLoop::run(turn, new WebRun);
     return 0;
 }

@@ -6,6 +6,7 @@ namespace {
 
 void remakeTexture(TextureRecord& record) {
     emscripten_glGenTextures(1, &record.webglName);
+    record.webglFilter = 0;
     emscripten_glBindTexture(GL_TEXTURE_2D, record.webglName);
     if (record.sampling.clampS)
         emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);

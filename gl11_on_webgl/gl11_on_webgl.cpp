@@ -57,7 +57,7 @@ Translation& gl() {
 void drawPending() {
     Translation& state = gl();
     if (!state.lost)
-        state.quads.draw(state.batch, state.textures, state.bound);
+        state.quads.draw(state.batch, state.textures);
     state.batch.clear();
 }
 
@@ -77,6 +77,15 @@ TextureRecord& boundRecord(const char* call) {
     if (record == nullptr)
         refuseGLCall(call, 0);
     return *record;
+}
+
+// The program's bound texture, bound in WebGL too for a call that needs it there. Drawing
+// binds what it draws with; the program's own glBindTexture only names the texture.
+TextureRecord& boundInWebGL(const char* call) {
+    TextureRecord& record = boundRecord(call);
+    if (!gl().lost)
+        gl().quads.bindTexture(record.webglName);
+    return record;
 }
 
 // Where GL 1.1 draws untextured: texturing off, or a texture without an image.
@@ -136,6 +145,10 @@ void drawingBufferResized(int width, int height) {
         emscripten_glViewport(0, 0, width, height);
 }
 
+void webglContextMade() {
+    gl().quads.prepare();
+}
+
 void webglContextLost() {
     gl().lost = true;
 }
@@ -147,6 +160,7 @@ void webglContextRestored() {
     state.lost = false;
     state.quads.forgetObjects();
     restoreContext(state.textures, state.fixed, state.bound);
+    state.quads.forgetBinding();
 }
 
 extern "C" {
@@ -286,8 +300,10 @@ void glDeleteTextures(GLsizei count, const GLuint* names) {
         const TextureRecord* record = state.textures.find(names[i]);
         if (record == nullptr)
             continue;  // as GL does with names not in use
-        if (!state.lost && record->webglName != 0)
+        if (!state.lost && record->webglName != 0) {
             emscripten_glDeleteTextures(1, &record->webglName);
+            state.quads.forgetBinding();
+        }
         state.textures.remove(names[i]);
         if (names[i] == state.bound)
             state.bound = 0;
@@ -302,7 +318,6 @@ void glBindTexture(GLenum target, GLuint name) {
     if (name != 0 && record == nullptr)
         refuseGLCall("glBindTexture", name);
     gl().bound = name;
-    emscripten_glBindTexture(target, record != nullptr ? record->webglName : 0);
 }
 
 void glPixelStorei(GLenum name, GLint value) {
@@ -327,11 +342,14 @@ void glTexParameterf(GLenum target, GLenum name, GLfloat value) {
     if ((wrap && asEnum != GL_CLAMP) || (filter && asEnum != GL_LINEAR))
         refuseGLCall("glTexParameterf", asEnum);
     drawPending();
-    TextureSampling& sampling = boundRecord("glTexParameterf").sampling;
+    TextureRecord& record = boundInWebGL("glTexParameterf");
+    TextureSampling& sampling = record.sampling;
     if (name == GL_TEXTURE_WRAP_S)
         sampling.clampS = true;
     if (name == GL_TEXTURE_WRAP_T)
         sampling.clampT = true;
+    if (filter)
+        record.webglFilter = 0;  // one axis set: the draw sets both again
     emscripten_glTexParameteri(target, name,
                                static_cast<GLint>(wrap ? GL_CLAMP_TO_EDGE : GL_LINEAR));
 }
@@ -348,7 +366,7 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
     if (format != GL_RGBA || type != GL_UNSIGNED_BYTE)
         refuseGLCall("glTexImage2D", format != GL_RGBA ? format : type);
     drawPending();
-    TextureTable::keepImage(boundRecord("glTexImage2D"), width, height, pixels,
+    TextureTable::keepImage(boundInWebGL("glTexImage2D"), width, height, pixels,
                             gl().fixed.unpackAlignment);
     if (!gl().lost)
         emscripten_glTexImage2D(target, level, GL_RGBA, width, height, border, format, type,

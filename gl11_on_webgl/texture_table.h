@@ -20,6 +20,9 @@ struct TextureSampling {
 struct TextureRecord {
     std::uint32_t webglName = 0;  // 0: none in the present context
     TextureSampling sampling;
+    // The filter WebGL has for it on both axes, so that a draw sets it only when it changes;
+    // 0: not known.
+    std::int32_t webglFilter = 0;
     // RGBA rows of width * 4 bytes with nothing between them; empty when the image was given
     // without pixels.
     std::vector<std::uint8_t> image;

@@ -12,6 +12,10 @@ void drawPendingQuads();
 // Called once the context is current and whenever the buffer changes size.
 void drawingBufferResized(int width, int height);
 
+// The context has just been made and is current: the translation starts making what it draws
+// with (its shaders compile in the browser while the program goes on starting).
+void webglContextMade();
+
 // The browser has taken the WebGL context away: until it is restored nothing is drawn, and the
 // GL calls keep only their bookkeeping.
 void webglContextLost();

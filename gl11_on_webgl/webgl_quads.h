@@ -11,17 +11,31 @@
 // white: linearly, with GL_CLAMP's border, or, for runs that sample only texel centres, by the
 // nearest texel through a plainer shader (texel_exact.h), which draws the same for less work.
 // Needs: the WebGL context current; it keeps its program, buffers and attribute arrays bound,
-// so nothing else may change those (nothing else in the program uses them).
+// so nothing else may change those (nothing else in the program uses them), and every binding of
+// a texture goes through bindTexture.
 class WebGLQuads {
   public:
-    // The runs' textures and `boundTexture` are the program's names in `textures`. Leaves
-    // `boundTexture` bound, as the caller had it. Draws nothing while the context is lost.
-    void draw(const QuadBatch& batch, const TextureTable& textures, std::uint32_t boundTexture);
+    // The runs' textures are the program's names in `textures`. Draws nothing while the context
+    // is lost.
+    void draw(const QuadBatch& batch, TextureTable& textures);
+    // Binds the WebGL texture (0: none) unless it is bound already: the program binds a texture
+    // for every sprite, and WebGL needs one bound only to draw or to take an image or a
+    // parameter.
+    void bindTexture(std::uint32_t webglName);
+    // What WebGL has bound is no longer known (a texture deleted, a context restored).
+    void forgetBinding() { webglBound_ = kUnknown; }
     // The context was lost: what it held is gone, and the next draw makes it again.
     void forgetObjects();
+    // Starts making the programs and buffers, when the context is current, so that the browser
+    // compiles while the program starts; the first draw does it otherwise. False while the
+    // context is lost.
+    bool prepare();
 
   private:
-    bool prepare();
+    static constexpr std::uint32_t kUnknown = ~0u;
+
+    void checkLinkOnce();
+    void setFilter(TextureRecord& record, bool exact);
     void coverIndices(std::size_t quads);
     void use(std::uint32_t program);
 
@@ -29,9 +43,10 @@ class WebGLQuads {
     std::uint32_t linear_ = 0;  // programs
     std::uint32_t exact_ = 0;
     std::uint32_t inUse_ = 0;
-    int clampSize_ = -1;       // the linear program's uniform
-    std::uint32_t white_ = 0;  // a texel of white, for quads drawn untextured
+    int framesToLinkCheck_ = 0;  // 0: checked
+    std::uint32_t white_ = 0;    // a texel of white, for quads drawn untextured
     std::uint32_t vertexBuffer_ = 0;
     std::uint32_t indexBuffer_ = 0;
     std::size_t indexedQuads_ = 0;
+    std::uint32_t webglBound_ = kUnknown;
 };

@@ -64,17 +64,18 @@ export async function startXvfb() {
 export const firefoxPath = process.env.VORN_FIREFOX || "/usr/bin/firefox-esr";
 
 // Each launcher answers the browser, where it draws, and what stops the rest once the browser
-// is closed. { withoutWebGL: true } launches it as a player's browser that offers no WebGL.
+// is closed. { withoutWebGL: true } launches it as a player's browser that offers no WebGL;
+// Chromium takes more of its own switches in extraArgs.
 export const browsers = {
     // Headless, WebGL on SwiftShader.
-    chromium: async (puppeteer, { withoutWebGL = false } = {}) => ({
+    chromium: async (puppeteer, { withoutWebGL = false, extraArgs = [] } = {}) => ({
         browser: await puppeteer.launch({
             executablePath: process.env.VORN_CHROMIUM || "/usr/bin/chromium",
             headless: true,
             args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
                 "--no-first-run", "--disable-background-networking", "--disable-component-update",
                 "--disable-sync", "--disable-quic",
-                ...(withoutWebGL ? ["--disable-webgl", "--disable-3d-apis"] : [])],
+                ...(withoutWebGL ? ["--disable-webgl", "--disable-3d-apis"] : []), ...extraArgs],
         }),
         where: "headless, WebGL on SwiftShader",
         stop: () => {},

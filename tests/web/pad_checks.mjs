@@ -57,9 +57,14 @@ function scriptPad() {
         axes: [0, 0, 0, 0],
         buttons: Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 })),
     };
+    // Counted: each call is a new array, which the game asks for only once a pad is announced.
+    window.padSamples = 0;
     Object.defineProperty(navigator, "getGamepads", {
         configurable: true,
-        value: () => [pad.connected ? pad : null, null, null, null],
+        value: () => {
+            ++window.padSamples;
+            return [pad.connected ? pad : null, null, null, null];
+        },
     });
     const changed = () => { pad.timestamp = performance.now(); };
     window.scriptedPad = {
@@ -145,6 +150,8 @@ const controls = {
 test("a pad connected once the game runs shifts, turns and drops; Back/Select ends it", async () => {
     const first = await until("the first piece", piece);
     assert.deepEqual(await page.evaluate(() => document.hasFocus()), true, "the page has the focus");
+    assert.equal(await page.evaluate(() => window.padSamples), 0,
+        "no pad is sampled before the browser announces one");
     await page.evaluate(() => window.scriptedPad.connect());
 
     for (const [what, column] of [["dpadLeft", first.column - 1], ["stickRight", first.column]]) {

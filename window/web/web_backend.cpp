@@ -45,8 +45,14 @@ OpenStep WebBackend::openWindow(const WindowSpec& asked) {
         noteFailure("the page has no canvas");
         return OpenStep::Window;
     }
-    window_ = buffer_ = BufferSize{asked.width, asked.height};
-    WebPage::sizeCanvas(asked.width, asked.height);
+    // Sized as it is shown where the page has laid it out already: a WebGL context the page made
+    // on it keeps its drawing buffer, which a new size would make the browser allocate again.
+    window_ = BufferSize{asked.width, asked.height};
+    buffer_ = BufferSize{};
+    if (!fitCanvasToLayout()) {
+        buffer_ = window_;
+        WebPage::sizeCanvas(asked.width, asked.height);
+    }
     WebPage::setTitle(asked.title);
     WebPage::showCanvas(false);
     windowOpen_ = true;
@@ -69,7 +75,6 @@ bool WebBackend::release(Release what) {
         stopListening();
         WebPage::keepScreenOn(false);
         WebPage::showCanvas(false);
-        closeDisplay();
         windowOpen_ = false;
     }
     return true;

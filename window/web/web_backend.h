@@ -12,9 +12,9 @@
 //
 // Supports: one window, which is the page's canvas (Module.canvas): opening it sizes the canvas's
 // drawing buffer and names the page, showing it makes it visible and gives it the keyboard
-// focus. The GL context is WebGL 1, made through Emscripten's EGL; the drawing code's OpenGL 1.1
-// reaches it through the backend's own translation (gl/). Keys come from the canvas as the DOM
-// reports them (keyCode is the virtual-key code), told to the window core as they come; the
+// focus. The GL context is WebGL 1, made through Emscripten's html5.h; the drawing code's
+// OpenGL 1.1 reaches it through the backend's own translation (gl/). Keys come from the canvas as
+// the DOM reports them (keyCode is the virtual-key code), told to the window core as they come; the
 // game's keys do not scroll the page while the canvas has the focus; Escape that ends the
 // canvas's full screen, and Cmd combinations, are the browser's (web_keys.h). The page's
 // on-screen controls press and release the game's keys (WebPage::offerControls).
@@ -35,8 +35,9 @@
 // clock goes on, and the first turn after the tab is shown again has the whole hidden time as
 // its elapsed time; the same after a lost context. Closing the tab ends the game without a
 // close request. Gamepads with the browser's standard mapping are more keys, sampled at each
-// turn while the page has the focus (web_pads.cpp, pad_samples.h).
-// Needs: Emscripten's -lEGL and html5.h; the page of window/web/page/; WebGL in the browser.
+// turn while the page has the focus, once the browser has announced a pad (web_pads.cpp,
+// pad_samples.h).
+// Needs: Emscripten's html5.h; the page of window/web/page/; WebGL in the browser.
 class WebBackend : public WindowBackend {
   public:
     WebBackend() = default;
@@ -68,6 +69,7 @@ class WebBackend : public WindowBackend {
     void visibilityFromPage(bool hidden);
     void contextLostFromPage();      // web_gl_context.cpp
     void contextRestoredFromPage();  // web_gl_context.cpp
+    void padConnectedFromPage() { padConnected_ = true; }
 
     // While true, the turns are better left untaken: nothing can be shown.
     bool contextLost() const { return contextLost_; }
@@ -77,10 +79,10 @@ class WebBackend : public WindowBackend {
     void tell(const WindowEvent& event);
     void listenToPage();  // web_events.cpp
     void stopListening();
-    void releaseContext();  // web_gl_context.cpp
-    void closeDisplay();
-    void followCanvasSize();  // web_gl_context.cpp
-    void readPads();          // web_pads.cpp
+    void releaseContext();     // web_gl_context.cpp
+    void followCanvasSize();   // web_gl_context.cpp
+    bool fitCanvasToLayout();  // web_gl_context.cpp
+    void readPads();           // web_pads.cpp
 
     WindowEventListener* listener_ = nullptr;
     bool windowOpen_ = false;
@@ -92,10 +94,9 @@ class WebBackend : public WindowBackend {
     std::string lastWhy_;  // kept for the page's line after the window core took why_
     bool noWebGL_ = false;
 
-    void* display_ = nullptr;
-    void* surface_ = nullptr;
-    void* context_ = nullptr;
+    std::intptr_t context_ = 0;  // Emscripten's handle of the WebGL context; 0: none
     bool contextLost_ = false;
-    BufferSize window_;  // the size the window was opened with
-    BufferSize buffer_;  // the canvas's drawing buffer
+    bool padConnected_ = false;  // once the browser has announced a pad
+    BufferSize window_;          // the size the window was opened with
+    BufferSize buffer_;          // the canvas's drawing buffer
 };

@@ -1,16 +1,13 @@
 // The GL half of the web backend: the context on the canvas, its drawing buffer's size, its
 // loss and restoring, and presenting.
 // Supports: one WebGL 1 context, opaque, 8 bits a channel, without a depth buffer (nothing drawn
-// through gl/ tests depth); made through Emscripten's EGL. The drawing code's OpenGL 1.1 reaches
-// it through gl/. Emscripten's EGL context stays valid across a loss (it is the canvas's one
-// WebGL context, lost and restored in place), so only what was made in it needs making again,
-// which the translation does.
+// through gl/ tests depth), no extension enabled; made through Emscripten's html5 WebGL calls.
+// The drawing code's OpenGL 1.1 reaches it through gl/. The context stays the canvas's across a
+// loss (lost and restored in place), so only what was made in it needs making again, which the
+// translation does.
 // Limits: one configuration; a browser without WebGL fails at making the context.
-// Needs: Emscripten's EGL (-lEGL).
-#include <EGL/egl.h>
-
-#include <cstdio>
-#include <utility>
+// Needs: Emscripten's html5.h (its WebGL context calls, -lGL).
+#include <emscripten/html5_webgl.h>
 
 #include "gl11_on_webgl/webgl_frame.h"
 #include "window/web/web_backend.h"
@@ -18,49 +15,44 @@
 
 namespace {
 
-EGLDisplay asDisplay(void* display) {
-    return static_cast<EGLDisplay>(display);
+// An opaque canvas (no alpha) shows the frame as a desktop window would. The drawing through gl/
+// never tests depth, so the canvas is spared a depth buffer that the browser would clear at every
+// frame. The browser gets no extension turned on that the game does not use.
+EmscriptenWebGLContextAttributes contextAttributes() {
+    EmscriptenWebGLContextAttributes attributes;
+    emscripten_webgl_init_context_attributes(&attributes);
+    attributes.alpha = EM_FALSE;
+    attributes.depth = EM_FALSE;
+    attributes.stencil = EM_FALSE;
+    attributes.antialias = EM_FALSE;
+    attributes.majorVersion = 1;
+    attributes.minorVersion = 0;
+    attributes.enableExtensionsByDefault = EM_FALSE;
+    return attributes;
 }
 
 }  // namespace
 
-// An opaque canvas (no alpha) shows the frame as a desktop window would. The drawing through gl/
-// never tests depth, so the canvas is spared a depth buffer that the browser would clear at every
-// frame.
+// The drawing buffer has its size before the context is made (openWindow): resizing it afterwards
+// would make the browser allocate it twice more, with a wait for the GPU each time. The page may
+// have made the context already (page.js), in which case this finds it.
 OpenStep WebBackend::openContext() {
-    EGLDisplay display = eglGetDisplay(EGL_DEFAULT_DISPLAY);
-    if (display == EGL_NO_DISPLAY || eglInitialize(display, nullptr, nullptr) != EGL_TRUE) {
-        noteFailure("EGL cannot be initialised");
-        return OpenStep::FindFormat;
-    }
-    display_ = display;
-    const EGLint attributes[] = {EGL_RED_SIZE,   8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8,
-                                 EGL_DEPTH_SIZE, 0, EGL_NONE};
-    EGLConfig config = nullptr;
-    EGLint count = 0;
-    if (eglChooseConfig(display, attributes, &config, 1, &count) != EGL_TRUE || count < 1) {
-        noteFailure("EGL has no configuration for the pixel format");
-        return OpenStep::FindFormat;
-    }
-    surface_ = eglCreateWindowSurface(display, config, 0, nullptr);
-    if (surface_ == EGL_NO_SURFACE) {
-        noteFailure("EGL cannot draw into the canvas");
-        return OpenStep::SetFormat;
-    }
-    const EGLint version[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
-    context_ = eglCreateContext(display, config, EGL_NO_CONTEXT, version);
-    if (context_ == EGL_NO_CONTEXT) {
-        context_ = nullptr;
+    fitCanvasToLayout();
+    const EmscriptenWebGLContextAttributes attributes = contextAttributes();
+    const EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context =
+        emscripten_webgl_create_context(WebPage::canvasTarget(), &attributes);
+    if (context <= 0) {
         noWebGL_ = true;
         noteFailure("the browser offers no WebGL");
         return OpenStep::MakeContext;
     }
-    if (eglMakeCurrent(display, surface_, surface_, static_cast<EGLContext>(context_)) !=
-        EGL_TRUE) {
-        noteFailure("EGL cannot make the context current");
+    context_ = context;
+    if (emscripten_webgl_make_context_current(context) != EMSCRIPTEN_RESULT_SUCCESS) {
+        noteFailure("the WebGL context cannot be made current");
         return OpenStep::MakeCurrent;
     }
     drawingBufferResized(buffer_.width, buffer_.height);
+    webglContextMade();
     return OpenStep::Done;
 }
 
@@ -68,21 +60,25 @@ OpenStep WebBackend::openContext() {
 // The canvas's size on screen changes with the page's layout, full screen and the browser's
 // zoom (which changes the device pixel ratio), none of which the page is told of in one event.
 void WebBackend::followCanvasSize() {
-    if (context_ == nullptr)
-        return;
+    if (context_ != 0 && fitCanvasToLayout())
+        drawingBufferResized(buffer_.width, buffer_.height);
+}
+
+// True when the canvas's drawing buffer took a new size.
+bool WebBackend::fitCanvasToLayout() {
     const WebPage::CanvasLayout layout = WebPage::canvasLayout();
     const BufferSize fitted =
         fitDrawingBuffer(window_, layout.cssWidth, layout.cssHeight, layout.pixelRatio);
     if (fitted.width == 0 || fitted == buffer_)
-        return;
+        return false;
     buffer_ = fitted;
     WebPage::sizeCanvas(fitted.width, fitted.height);
-    drawingBufferResized(fitted.width, fitted.height);
+    return true;
 }
 
 // Told by the page's event or by presenting, whichever comes first.
 void WebBackend::contextLostFromPage() {
-    if (contextLost_ || context_ == nullptr)
+    if (contextLost_ || context_ == 0)
         return;
     contextLost_ = true;
     webglContextLost();
@@ -98,37 +94,18 @@ void WebBackend::contextRestoredFromPage() {
 }
 
 void WebBackend::releaseContext() {
-    if (context_ == nullptr)
+    if (context_ == 0)
         return;
-    eglMakeCurrent(asDisplay(display_), EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
-    eglDestroyContext(asDisplay(display_), static_cast<EGLContext>(context_));
-    context_ = nullptr;
-    closeDisplay();
-}
-
-void WebBackend::closeDisplay() {
-    if (display_ != nullptr)
-        eglTerminate(asDisplay(display_));
-    display_ = nullptr;
-    surface_ = nullptr;
+    emscripten_webgl_make_context_current(0);
+    emscripten_webgl_destroy_context(context_);
+    context_ = 0;
 }
 
 // The frame's quads, gathered until now, reach WebGL; the browser shows the frame once the turn
-// that drew it has handed control back (web_frame_loop.h), so nothing here waits.
-// A lost context is the one failure the program lives through: it waits for the context.
+// that drew it has handed control back (web_frame_loop.h), so nothing here waits, nor asks the
+// context how it is: a loss comes as the canvas's event (web_events.cpp), and until then the
+// browser ignores the calls of a lost context.
 void WebBackend::present() {
-    if (context_ == nullptr)
-        return;
-    drawPendingQuads();
-    if (eglSwapBuffers(asDisplay(display_), static_cast<EGLSurface>(surface_)) == EGL_TRUE)
-        return;
-    const EGLint error = eglGetError();
-    if (error == EGL_CONTEXT_LOST) {
-        contextLostFromPage();
-        return;
-    }
-    static bool told = false;
-    if (!std::exchange(told, true))
-        std::fprintf(stderr, "vorngame: the browser did not take the frame (EGL error 0x%x)\n",
-                     static_cast<unsigned>(error));
+    if (context_ != 0)
+        drawPendingQuads();
 }

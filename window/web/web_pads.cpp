@@ -1,5 +1,7 @@
 // The web backend's pads: the Gamepad API, sampled once per turn of the loop, before the turn's
-// frame, so a pad connected at any time is read from its first sample on.
+// frame, so a pad connected at any time is read from its first sample on. Nothing is sampled
+// before the browser has announced a pad (gamepadconnected): each sample is a new array in
+// JavaScript, garbage at every frame for a player without one.
 // Supports: pads only while the page has the focus, as keys.
 // Limits: a browser that refuses the page its pads (a permissions policy) leaves them off for
 // the visit; the game plays on without them.
@@ -44,6 +46,8 @@ std::vector<PadSample> samplePads() {
 }  // namespace
 
 void WebBackend::readPads() {
+    if (!padConnected_)
+        return;
     if (windowOpen_ && WebPage::hasFocus())
         pads_.read(samplePads());
     else

@@ -24,9 +24,10 @@ EM_JS(void, vorn_name_canvas_target, (), {
     specialHTMLTargets["!canvas"] = Module.canvas;
 });
 
+// Setting a side, even to the size it has, clears the canvas and may reallocate its buffer.
 EM_JS(void, vorn_size_canvas, (int width, int height), {
-    Module.canvas.width = width;
-    Module.canvas.height = height;
+    if (Module.canvas.width !== width) Module.canvas.width = width;
+    if (Module.canvas.height !== height) Module.canvas.height = height;
 });
 
 EM_JS(void, vorn_canvas_layout, (double* into), {
@@ -91,8 +92,12 @@ EM_JS(int, vorn_confirm, (const char* text), {
     return confirm(UTF8ToString(text)) ? 1 : 0;
 });
 
+// The origin read once: each read of it, as of the clock, is a new number object in JavaScript,
+// and the game reads the clock a few times a frame.
 EM_JS(unsigned, vorn_milliseconds, (), {
-    return Math.floor(performance.timeOrigin + performance.now()) >>> 0;
+    const origin = Module.vornClockOrigin ||
+        (Module.vornClockOrigin = Math.floor(performance.timeOrigin));
+    return (origin + Math.floor(performance.now())) >>> 0;
 });
 // clang-format on
 

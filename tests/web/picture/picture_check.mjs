@@ -14,7 +14,7 @@ import fs from "node:fs";
 import path from "node:path";
 import { test } from "node:test";
 
-import { browsers, loadPuppeteer, serve, siteOf } from "../browser_session.mjs";
+import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf } from "../browser_session.mjs";
 
 const puppeteer = loadPuppeteer();
 
@@ -79,6 +79,9 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
         process.env.VORN_WEB_BROWSER === "firefox" ? "firefox" : "chromium"](puppeteer);
     try {
         const page = await browser.newPage();
+        // The canvas shown 800x600 at one device pixel to the CSS pixel: the window opens with a
+        // drawing buffer of the size it is shown with, which the frames are read at.
+        await setSize(page, DESKTOP);
         const console = [];
         let restoring;
         const restored = new Promise((resolve) => { restoring = resolve; });

@@ -270,6 +270,15 @@ var Module;
     endOfGame(failures.file, null);
   } else {
     root.classList.add("playing");
+    // The WebGL context is made now, sized as the game sizes it (window/web/web_gl_context.cpp,
+    // drawing_buffer_fit.cpp), while the files download: its making is a long task of the
+    // browser's own. The game then finds it on the canvas.
+    const ratio = devicePixelRatio || 1;
+    const scale = Math.min(canvas.clientWidth * ratio / 800, canvas.clientHeight * ratio / 600,
+      4096 / 800);
+    canvas.width = Math.max(1, Math.round(800 * scale));
+    canvas.height = Math.max(1, Math.round(600 * scale));
+    canvas.getContext("webgl", { alpha: false, depth: false, stencil: false, antialias: false });
     const module = download("vorngame.wasm");
     Module.instantiateWasm = (imports, receive) => {
       module.then((reply) => instantiate(reply, imports))
