@@ -74,7 +74,7 @@ async function measurePlay(browser, url, phone) {
     page.on("pageerror", (error) => errors.push(error.message));
     await page.goto(url);
     await until("the game listening", () =>
-        page.evaluate(() => typeof Module === "object" && typeof Module.vornControlKey === "function"),
+        page.evaluate(() => typeof Module === "object" && typeof Module.vornPage?.press === "function"),
     60);
     const startedAt = await page.evaluate(() => performance.now());
     // The first second of play still holds the start's last work; the count leaves it out.
