@@ -105,4 +105,16 @@ TEST_F(SdlOnX, TheKeypadIsArrowsWithNumLockOffAndDigitsWithItOn) {
     EXPECT_EQ(keyUps(), Codes{}) << "with NumLock on the keypad gives digits, which raise nothing";
 }
 
+// As on Windows, the cursor is shown while the shows counted are at least the hides.
+TEST_F(SdlOnX, TheCursorIsHiddenWhileHidesOutnumberShows) {
+    const auto shown = [] { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; };
+    backend_.showCursor(false);
+    backend_.showCursor(false);
+    EXPECT_FALSE(shown());
+    backend_.showCursor(true);
+    EXPECT_FALSE(shown()) << "hidden twice, shown once";
+    backend_.showCursor(true);
+    EXPECT_TRUE(shown()) << "as many shows as hides";
+}
+
 }  // namespace

@@ -1,7 +1,8 @@
 // The SDL backend's gamepads, played with SDL's virtual joystick (no pad hardware is needed) on
 // a real X server: each control reaches the window as the key it stands for, on its release;
-// pads plugged in mid-game work, one unplugged mid-push does nothing, and nothing acts while
-// another window has the keyboard focus.
+// pads plugged in before the start and mid-game work, one unplugged mid-push does nothing, and
+// nothing acts while another window has the keyboard focus.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -121,6 +122,26 @@ TEST_F(PadsOnX, PadsPluggedInMidGameAllWork) {
     tap(second, SDL_CONTROLLER_BUTTON_B);
     letGo(first, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
     EXPECT_EQ(taken(), (Codes{38, 37})) << "two pads at once";
+}
+
+// The commonest case: the pad is there before the game starts.
+class PadPluggedBeforeTheStart : public PadsOnX {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
+        pad_.emplace();
+        ASSERT_TRUE(pad_->plugged()) << SDL_GetError();
+        PadsOnX::SetUp();
+    }
+    std::optional<VirtualPad> pad_;
+};
+
+TEST_F(PadPluggedBeforeTheStart, Plays) {
+    taken();
+    tap(*pad_, SDL_CONTROLLER_BUTTON_A);
+    stick(*pad_, SDL_CONTROLLER_AXIS_LEFTX, -1);
+    stick(*pad_, SDL_CONTROLLER_AXIS_LEFTX, 0);
+    EXPECT_EQ(taken(), (Codes{32, 37}));
 }
 
 TEST_F(PadsOnX, APadUnpluggedMidPushDoesNothing) {
