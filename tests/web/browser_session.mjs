@@ -21,15 +21,15 @@ const types = { ".html": "text/html", ".js": "text/javascript", ".wasm": "applic
     ".webmanifest": "application/manifest+json", ".png": "image/png" };
 
 // Serves the file fileFor(name) names for each request, name being the request's path without
-// its leading slash (a folder's is its index.html); a file it cannot read is a 404. Answers the
-// server once it listens, on a port of its own choosing.
-export function serve(fileFor) {
+// its leading slash (a folder's is its index.html); a file it cannot read is a 404. `headers`
+// go with every answer. Answers the server once it listens, on a port of its own choosing.
+export function serve(fileFor, headers = {}) {
     const server = http.createServer((request, response) => {
         const where = decodeURIComponent(new URL(request.url, "http://x").pathname).slice(1);
         const file = fileFor(where === "" || where.endsWith("/") ? `${where}index.html` : where);
         fs.readFile(file, (error, body) => {
             response.writeHead(error ? 404 : 200, {
-                "Content-Type": types[path.extname(file)] || "application/octet-stream",
+                "Content-Type": types[path.extname(file)] || "application/octet-stream", ...headers,
             });
             response.end(error ? "" : body);
         });

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "game/frame_event.h"
@@ -30,7 +31,8 @@ EM_JS(int, vorn_lose_context, (int lose), {
 });
 
 EM_JS(void, vorn_keep_restored_picture, (const unsigned char* pixels, int size), {
-    Module.vornRestoredPicture = HEAPU8.slice(pixels, pixels + size);
+    Module.vornRestoredPictures = Module.vornRestoredPictures || [];
+    Module.vornRestoredPictures.push(HEAPU8.slice(pixels, pixels + size));
 });
 // clang-format on
 
@@ -40,24 +42,31 @@ enum class Step { Lose, AwaitLoss, AwaitRestore };
 
 struct Restore {
     WebBackend& backend;
-    std::unique_ptr<GameSession> session;
+    std::unique_ptr<GameSession> fullWell;
+    std::unique_ptr<GameSession> turning;
     Step step = Step::Lose;
     int turns = 0;
 };
+
+constexpr std::uint32_t kFullWellAt = 1000;
 
 // Ten seconds of frames: a browser gives a lost context back within a few.
 constexpr int kTurnsAllowed = 600;
 
 void finish(Restore* restore, const char* outcome) {
     std::printf("vorn_picture: %s\n", outcome);
-    restore->session.reset();
+    restore->fullWell.reset();
+    restore->turning.reset();
     setTickSource({});
     delete restore;
     WebFrameLoop::endRuntime(0);
 }
 
 // Read at once: the canvas keeps nothing once the page has had its turn.
-std::vector<unsigned char> drawnFrame(GameSession& session) {
+std::vector<unsigned char> drawnFrame(GameSession& session, std::uint32_t now) {
+    static std::uint32_t at = 0;
+    at = now;
+    setTickSource([] { return at; });
     std::vector<unsigned char> pixels(PictureScenes::kWidth * PictureScenes::kHeight * 4);
     session.handleEvent(Draw, 0);
     glReadPixels(0, 0, PictureScenes::kWidth, PictureScenes::kHeight, GL_RGBA, GL_UNSIGNED_BYTE,
@@ -91,8 +100,12 @@ bool step(void* userData) {
     }
     if (restore->backend.contextLost())
         return true;
-    const std::vector<unsigned char> pixels = drawnFrame(*restore->session);
-    vorn_keep_restored_picture(pixels.data(), static_cast<int>(pixels.size()));
+    for (const auto& [session, now] :
+         {std::pair{restore->fullWell.get(), kFullWellAt},
+          std::pair{restore->turning.get(), PictureScenes::kTurnDrawnAt}}) {
+        const std::vector<unsigned char> pixels = drawnFrame(*session, now);
+        vorn_keep_restored_picture(pixels.data(), static_cast<int>(pixels.size()));
+    }
     finish(restore, "restored");
     return false;
 }
@@ -101,16 +114,19 @@ bool step(void* userData) {
 
 namespace PictureRestore {
 
-// Scene 0's moment and well, for the native frame it is compared with.
+// Scenes 0 and 1 at their moments, for the native frames they are compared with: the full well
+// drawn unfiltered, the turning piece with linear filtering, where a texture's wrap shows.
 void run(WebBackend& backend) {
-    setTickSource([] { return std::uint32_t{1000}; });
-    auto* restore = new Restore{backend, PictureScenes::fullWell()};
-    if (restore->session == nullptr) {
-        finish(restore, "restore failed: the full well could not be set up");
+    auto* restore = new Restore{backend, nullptr, PictureScenes::turningPiece()};
+    setTickSource([] { return kFullWellAt; });
+    restore->fullWell = PictureScenes::fullWell();
+    if (restore->fullWell == nullptr || restore->turning == nullptr) {
+        finish(restore, "restore failed: the scenes could not be set up");
         return;
     }
     // Drawn before the loss too, so the translation's programs and buffers are lost with it.
-    drawnFrame(*restore->session);
+    drawnFrame(*restore->fullWell, kFullWellAt);
+    drawnFrame(*restore->turning, PictureScenes::kTurnDrawnAt);
     WebFrameLoop::run(step, restore);
 }
 

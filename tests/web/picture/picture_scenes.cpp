@@ -6,28 +6,29 @@
 #include "bench/full_well_scene.h"
 #include "game/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "game/tick_clock.h"
 #include "tests/web/picture/state_change_scene.h"
-
-namespace {
-
-// Every scene's first piece is the benchmark's.
-std::unique_ptr<GameSession> sessionWithThePiece() {
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto session = std::make_unique<GameSession>();
-    setRandomSource({});
-    return session;
-}
-
-}  // namespace
 
 namespace PictureScenes {
 
 std::unique_ptr<GameSession> fullWell() {
-    auto session = sessionWithThePiece();
+    auto session = FullWell::newSession();
     if (!FullWell::fillSession(*session))
         return nullptr;
+    return session;
+}
+
+// Two rows down first: at its spawn row the turn has no room.
+std::unique_ptr<GameSession> turningPiece() {
+    static std::uint32_t now = 0;
+    now = kTurnDrawnAt - 2030;
+    setTickSource([] { return now; });
+    auto session = FullWell::newSession();
+    now += 2000;
+    session->handleEvent(Idle, 2000);
+    session->handleEvent(Idle, 0);
+    session->handleEvent(KeyUp, VirtualKey::Up);
+    now += 30;
     return session;
 }
 
@@ -36,24 +37,9 @@ bool draw(int scene) {
         drawStateChangeScene();
         return true;
     }
-    static std::uint32_t now = 0;
-    now = 1000;
-    setTickSource([] { return now; });
-    std::unique_ptr<GameSession> session;
-    bool drawn = false;
-    if (scene == 0) {
-        session = fullWell();
-        drawn = session != nullptr && session->handleEvent(Draw, 0);
-    } else if (scene == 1) {
-        session = sessionWithThePiece();
-        // Two rows down first: at its spawn row the turn has no room.
-        now += 2000;
-        session->handleEvent(Idle, 2000);
-        session->handleEvent(Idle, 0);
-        session->handleEvent(KeyUp, VirtualKey::Up);
-        now += 30;
-        drawn = session->handleEvent(Draw, 0);
-    }
+    setTickSource([] { return std::uint32_t{1000}; });
+    const std::unique_ptr<GameSession> session = scene == 0 ? fullWell() : turningPiece();
+    const bool drawn = session != nullptr && session->handleEvent(Draw, 0);
     setTickSource({});
     return drawn;
 }
