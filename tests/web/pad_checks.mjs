@@ -8,7 +8,7 @@ import { test } from "node:test";
 
 import { until } from "./browser_session.mjs";
 import { open } from "./page_session.mjs";
-import { bottomRowTaken, columnOf, frame, heightInCells, pause, pieceBounds,
+import { WELL, bottomRowTaken, columnOf, frame, heightInCells, pause, pieceBounds,
     widthInCells } from "./well.mjs";
 
 // --- The scripted pad: it answers navigator.getGamepads, unconnected until the check says ---
@@ -48,7 +48,8 @@ let page;
 
 async function piece() {
     const box = pieceBounds(await frame(page));
-    return box && { column: columnOf(box), width: widthInCells(box), height: heightInCells(box) };
+    return box && { column: columnOf(box), width: widthInCells(box), height: heightInCells(box),
+        top: box.top };
 }
 
 // Holds a control for a while, checks that nothing moved yet, lets go, and answers the piece
@@ -85,16 +86,6 @@ test("a pad connected once the game runs shifts, turns and drops; Back/Select en
         assert.equal(after.column, column, `${what} shifts the piece one column`);
     }
 
-    // The focus elsewhere (as the page sees it), a push and a release do nothing.
-    await page.evaluate(() => { document.hasFocus = () => false; });
-    const away = await piece();
-    await page.evaluate(controls.dpadLeft[0]);
-    await pause(300);
-    await page.evaluate(controls.dpadLeft[1]);
-    await pause(500);
-    assert.equal((await piece()).column, away.column, "the pad does nothing without the focus");
-    await page.evaluate(() => { delete document.hasFocus; });
-
     // A square looks the same turned: the turn is checked on the first piece that is not one,
     // each dropped with the south face button.
     let turned = false;
@@ -113,6 +104,24 @@ test("a pad connected once the game runs shifts, turns and drops; Back/Select en
             async () => bottomRowTaken(await frame(page)), 10);
     }
     assert.ok(turned, "a piece other than a square came");
+
+    // The focus elsewhere (as the page sees it), a push and a release do nothing.
+    await page.evaluate(() => { document.hasFocus = () => false; });
+    const away = await until("the next piece at the top", async () => {
+        const now = await piece();
+        return now?.top < WELL.y + 2 * WELL.cell ? now : null;
+    });
+    await page.evaluate(controls.dpadLeft[0]);
+    await pause(300);
+    await page.evaluate(controls.dpadLeft[1]);
+    await pause(500);
+    assert.equal((await piece()).column, away.column, "the pad does nothing without the focus");
+    // Back with the focus once the game has sampled the pad with it: what is held then is left
+    // alone until let go.
+    await page.evaluate(() => { delete document.hasFocus; });
+    await page.evaluate(async () => {
+        for (let frame = 0; frame < 3; ++frame) await new Promise(requestAnimationFrame);
+    });
 
     await page.evaluate(() => window.scriptedPad.button(8, true));
     await pause(300);
