@@ -18,28 +18,29 @@ std::unique_ptr<GameSession> fullWell() {
     return session;
 }
 
-// Two rows down first: at its spawn row the turn has no room.
-std::unique_ptr<GameSession> turningPiece() {
-    static std::uint32_t now = 0;
-    now = kTurnDrawnAt - 2030;
-    setTickSource([] { return now; });
-    auto session = FullWell::newSession();
-    now += 2000;
-    session->handleEvent(Idle, 2000);
-    session->handleEvent(Idle, 0);
-    session->handleEvent(KeyUp, VirtualKey::Up);
-    now += 30;
-    return session;
-}
-
 bool draw(int scene) {
     if (scene == 2) {
         drawStateChangeScene();
         return true;
     }
-    setTickSource([] { return std::uint32_t{1000}; });
-    const std::unique_ptr<GameSession> session = scene == 0 ? fullWell() : turningPiece();
-    const bool drawn = session != nullptr && session->handleEvent(Draw, 0);
+    static std::uint32_t now = 0;
+    now = 1000;
+    setTickSource([] { return now; });
+    std::unique_ptr<GameSession> session;
+    bool drawn = false;
+    if (scene == 0) {
+        session = fullWell();
+        drawn = session != nullptr && session->handleEvent(Draw, 0);
+    } else if (scene == 1) {
+        session = FullWell::newSession();
+        // Two rows down first: at its spawn row the turn has no room.
+        now += 2000;
+        session->handleEvent(Idle, 2000);
+        session->handleEvent(Idle, 0);
+        session->handleEvent(KeyUp, VirtualKey::Up);
+        now += 30;
+        drawn = session->handleEvent(Draw, 0);
+    }
     setTickSource({});
     return drawn;
 }

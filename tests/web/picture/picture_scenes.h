@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <memory>
 
 class GameSession;
@@ -22,10 +21,4 @@ bool draw(int scene);
 // The session of scene 0, every cell of the well taken, at the moment the tick source gives
 // (1000 in the scenes); null when it could not be set up.
 std::unique_ptr<GameSession> fullWell();
-
-// The moment scene 1 is drawn at.
-inline constexpr std::uint32_t kTurnDrawnAt = 3030;
-// The session of scene 1, the turn begun, its moment set up by the tick source it leaves in
-// place; null when it could not be set up.
-std::unique_ptr<GameSession> turningPiece();
 }  // namespace PictureScenes
