@@ -10,10 +10,7 @@
 #include "window/sdl/key_codes.h"
 #include "window/sdl/sdl_backend.h"
 #include "window/system_key.h"
-// After gtest and the window's names: Xlib defines macros (None, Bool) that gtest uses as names,
-// and a type Window that the window's own names would shadow.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+// After the window's names, as sdl_on_x.h has Xlib's.
 #include <X11/keysym.h>
 
 #include <vector>

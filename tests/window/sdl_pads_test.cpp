@@ -82,14 +82,9 @@ const Play kPlays[] = {
       up(SDL_CONTROLLER_BUTTON_START), stickAt(SDL_CONTROLLER_AXIS_RIGHTX, -1),
       stickAt(SDL_CONTROLLER_AXIS_RIGHTX, 0)},
      {}},
-    {"a stick short of the threshold does nothing",
-     {stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.45), stickAt(SDL_CONTROLLER_AXIS_LEFTX, 0.45),
-      stickAt(SDL_CONTROLLER_AXIS_LEFTY, 0.45), stickAt(SDL_CONTROLLER_AXIS_LEFTX, 0),
-      stickAt(SDL_CONTROLLER_AXIS_LEFTY, 0)},
-     {}},
-    {"a push past it acts once, on its return near the centre",
-     {stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.9), stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.3),
-      stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.8), stickAt(SDL_CONTROLLER_AXIS_LEFTX, 0),
+    // The hysteresis is PadKeys' own (pad_keys_test.cpp): here the axes, pushed and let go.
+    {"the left stick's axes are the arrows",
+     {stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.9), stickAt(SDL_CONTROLLER_AXIS_LEFTX, 0),
       stickAt(SDL_CONTROLLER_AXIS_LEFTY, 1), stickAt(SDL_CONTROLLER_AXIS_LEFTY, 0)},
      {37, 40}},
 };
