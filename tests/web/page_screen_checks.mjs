@@ -50,6 +50,24 @@ async function swipe(page, from, to) {
     await page.touchscreen.touchEnd();
 }
 
+// The canvas on the page, a cell's width there and its middle.
+async function canvasPlace(page) {
+    const box = await (await page.$("#canvas")).boundingBox();
+    return { box, cell: (box.width * WELL.cell) / 800,
+        middle: { x: box.x + box.width / 2, y: box.y + box.height / 2 } };
+}
+
+// `act` drops the piece: landed at once (the fall alone takes 15 s), and the next piece in, more
+// lit cells and the topmost near the top.
+async function dropBy(page, what, act) {
+    const before = litCells(await canvasFrame(page));
+    await act();
+    await until(what, async () => {
+        const after = await canvasFrame(page);
+        return litCells(after) > before && pieceBounds(after)?.top < WELL.y + 2 * WELL.cell;
+    }, 3);
+}
+
 test("phones and small windows: the whole canvas in view, 4:3, nothing to scroll", async () => {
     const sizes = [[390, 844], [844, 390], [360, 640], [640, 360]];
     for (const [width, height] of sizes) {
@@ -117,22 +135,12 @@ async () => {
         await (await control(page, "Left")).tap();
         await until(`Left at ${at}`, async () => columnOf(await pieceNow()) === column - 1, 10);
         // A sideways swipe on the canvas shifts the piece a column for each cell's width.
-        const box = await (await page.$("#canvas")).boundingBox();
-        const cell = (box.width * WELL.cell) / 800;
-        const middle = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+        const { box, cell, middle } = await canvasPlace(page);
         await swipe(page, middle, { x: middle.x + cell * 1.2, y: middle.y });
         await until(`a swipe right at ${at}`, async () => columnOf(await pieceNow()) === column, 10);
 
         // The square piece looks the same turned: drop it and turn the next.
-        const drop = async () => {
-            const before = litCells(await canvasFrame(page));
-            await (await control(page, "Drop")).tap();
-            // Landed, and the next piece in: more lit cells, the topmost near the top.
-            await until(`Drop at ${at}`, async () => {
-                const after = await canvasFrame(page);
-                return litCells(after) > before && pieceBounds(after)?.top < WELL.y + 2 * WELL.cell;
-            }, 3);
-        };
+        const drop = () => dropBy(page, `Drop at ${at}`, async () => (await control(page, "Drop")).tap());
         for (let tries = 0; widthInCells(await pieceNow()) === 2 && tries < 5; ++tries) await drop();
         const flat = widthInCells(await pieceNow());
         assert.ok(flat >= 3, `a piece that shows a turn, ${flat} cells wide`);
@@ -171,24 +179,15 @@ async () => {
     const { page } = await open("full", null, { viewport: phone(390, 844) });
     await firstScaledFrame(page);
     await gameListening(page);
-    const box = await (await page.$("#canvas")).boundingBox();
-    const cell = (box.width * WELL.cell) / 800;
-    const middle = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+    const { cell, middle } = await canvasPlace(page);
     const pieceNow = async () => pieceBounds(await canvasFrame(page));
     const shape = async () => {
         const piece = await pieceNow();
         return [columnOf(piece), widthInCells(piece)];
     };
 
-    // Landed at once (the fall alone takes 15 s), and the next piece in at the top.
-    const swipeDown = async () => {
-        const before = litCells(await canvasFrame(page));
-        await swipe(page, middle, { x: middle.x, y: middle.y + cell * 3 });
-        await until("a swipe down drops the piece", async () => {
-            const after = await canvasFrame(page);
-            return litCells(after) > before && pieceBounds(after)?.top < WELL.y + 2 * WELL.cell;
-        }, 3);
-    };
+    const swipeDown = () => dropBy(page, "a swipe down drops the piece",
+        () => swipe(page, middle, { x: middle.x, y: middle.y + cell * 3 }));
     await swipeDown();
     for (let tries = 0; widthInCells(await pieceNow()) === 2 && tries < 5; ++tries) await swipeDown();
     // Two rows down first: at the top of the well a turned piece has no room.
