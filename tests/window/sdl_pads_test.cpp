@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/virtual_pad.h"
 #include "tests/window/sdl_on_x.h"
-#include "tests/window/virtual_pad.h"
 
 namespace {
 
