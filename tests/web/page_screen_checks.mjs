@@ -148,14 +148,16 @@ async () => {
         await until(`Turn at ${at}`, async () => widthInCells(await pieceNow()) < flat, 10);
         await drop();
 
-        // Five rows in a moment: more than the piece alone falls meanwhile, one a second (up to
-        // one of the fall's rows may come early), however slow the machine is to tap.
+        // Five rows at once: more than the fall alone gives meanwhile (a row a second, one of
+        // them maybe early), however slow the machine is to tap.
         const top = (await pieceNow()).top;
         const started = Date.now();
         for (let row = 0; row < 5; ++row) await (await control(page, "Down")).tap();
-        const fallen = () => Math.ceil((Date.now() - started) / 1000);
-        await until(`Down at ${at}`, async () =>
-            (await pieceNow())?.top >= top + (4 + fallen()) * WELL.cell - 4, 3);
+        const moved = await until(`Down at ${at}`, async () => {
+            const rows = Math.round(((await pieceNow())?.top - top) / WELL.cell);
+            return rows >= 5 ? rows : null;
+        }, 10);
+        assert.ok(moved >= (Date.now() - started) / 1000 + 2, `Down, not the fall: ${moved} rows`);
 
         // A page made taller than the screen still does not scroll under a finger.
         await page.evaluate(() => {
