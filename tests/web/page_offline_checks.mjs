@@ -70,7 +70,7 @@ test("a new release's copy is asked of the server, not of the browser's cache", 
         const worker = path.join(folder, "service-worker.js");
         fs.writeFileSync(worker, fs.readFileSync(worker, "utf8")
             .replace(/(\d+\.\d+\.\d+-)[0-9a-f]+/, "$1next")
-            .replace(/("index\.html": ")[0-9a-f]+/, `$1${hash.slice(0, 16)}`));
+            .replace(/("index\.html":\s*")[0-9a-f]+/, `$1${hash.slice(0, 16)}`));
         await page.evaluate(async () => (await navigator.serviceWorker.ready).update());
         await until("the new release's index.html in the copy", () => page.evaluate(async () => {
             for (const name of await caches.keys()) {
