@@ -116,19 +116,19 @@ test("at 844x390 and 390x844 every line is in view with something to do", async 
 });
 
 test("an error that stops the game is quoted in the page's line", async () => {
-    // The quad shader does not compile: the module says why on its console, then aborts.
+    // The quad shaders do not link: the module says why on its console, then aborts.
     const { page, seen } = await open("full", { beforeLoad: () => {
         const gl = WebGLRenderingContext.prototype;
-        const parameter = gl.getShaderParameter;
-        gl.getShaderParameter = function (shader, name) {
-            return name === this.COMPILE_STATUS ? false : parameter.call(this, shader, name);
+        const parameter = gl.getProgramParameter;
+        gl.getProgramParameter = function (program, name) {
+            return name === this.LINK_STATUS ? false : parameter.call(this, program, name);
         };
         gl.getShaderInfoLog = () => "a planted failure";
     } });
     const line = await until("the line", () => page.$eval("#end",
         (end) => (end.checkVisibility() ? end.textContent : null)));
     assert.match(line,
-        /stopped on an error: WebGL cannot compile the quad shader: a planted failure\./);
+        /stopped on an error: WebGL cannot link the quad shaders: a planted failure\./);
     assert.deepEqual(seen.boxes, []);
     await page.close();
 });
@@ -140,6 +140,13 @@ test("pads the browser refuses: off, said once, and the game plays on", async ()
         };
     } });
     await listening(page);
+    // Pads are asked for only once the browser has announced one.
+    await page.evaluate(() => {
+        const event = new Event("gamepadconnected");
+        Object.defineProperty(event, "gamepad", { value: { index: 0, id: "pad", connected: true,
+            mapping: "standard", timestamp: 0, axes: [0, 0], buttons: [] } });
+        dispatchEvent(event);
+    });
     await new Promise((resolve) => setTimeout(resolve, 1000));
     const told = seen.console.filter((line) => line.includes("refuses the page its gamepads"));
     assert.equal(told.length, 1, "said once");
