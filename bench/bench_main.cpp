@@ -22,7 +22,6 @@
 #include "bench/startup_timing.h"
 #include "frame/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "render/block_atlas.h"
 #include "render/gl_api.h"
 #include "render/raw_image.h"
@@ -93,9 +92,7 @@ struct RawTextures {
 };
 
 std::unique_ptr<GameSession> fullWellSession() {
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto session = std::make_unique<GameSession>();
-    setRandomSource({});
+    auto session = FullWell::newSession();
     if (!FullWell::fillSession(*session))
         return nullptr;
     return session;

@@ -1,11 +1,19 @@
 #include "bench/full_well_scene.h"
 
 #include "game/game_session.h"
+#include "game/random_source.h"
 
 namespace FullWell {
 
 std::size_t blockColour(int column, int row) {
     return static_cast<std::size_t>(1 + (column + 2 * row) % 7);
+}
+
+std::unique_ptr<GameSession> newSession() {
+    setRandomSource([] { return kPieceShape; });
+    auto session = std::make_unique<GameSession>();
+    setRandomSource({});
+    return session;
 }
 
 bool fillSession(GameSession& session) {

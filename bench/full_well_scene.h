@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 class GameSession;
 
@@ -17,6 +18,9 @@ inline constexpr int kPieceShape = 0;
 // The colour (1 to 7) of the block at a cell, varied so that the stream keeps changing texture
 // coordinates as play would.
 std::size_t blockColour(int column, int row);
+
+// A new session whose first piece is the scene's, nothing else set up yet.
+std::unique_ptr<GameSession> newSession();
 
 // Makes `session` show the scene: it must be new, built with the random source answering
 // kPieceShape, and the tick counter still where it was at construction (the piece at rest).

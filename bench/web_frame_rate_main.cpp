@@ -12,7 +12,6 @@
 #include "bench/full_well_scene.h"
 #include "frame/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "game/tick_clock.h"
 #include "window/gl_window.h"
 #include "window/web/web_backend.h"
@@ -69,9 +68,7 @@ int main() {
     setTickSource([bench] { return bench->backend.ticks(); });
     if (!bench->window.create())
         return 1;
-    setRandomSource([] { return FullWell::kPieceShape; });
-    bench->session = std::make_unique<GameSession>();
-    setRandomSource({});
+    bench->session = FullWell::newSession();
     if (!FullWell::fillSession(*bench->session)) {
         std::printf("vorn_web_bench: the scene could not be set up\n");
         return 1;

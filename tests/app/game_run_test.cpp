@@ -9,11 +9,11 @@
 #include "tests/app/texture_deletion_probe.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/manual_clock.h"
-#include "tests/window/shell_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace {
 
-class GameRun : public ShellTest {
+class GameRun : public WindowTest {
   protected:
     GameRun() { backend.setTicks(100000, 5); }
     ~GameRun() override { watchTextureDeletion({}); }

@@ -9,8 +9,8 @@
 #include "game/game_session.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/virtual_display.h"
+#include "tests/support/virtual_pad.h"
 #include "tests/window/offscreen_set_aside.h"
-#include "tests/window/virtual_pad.h"
 #include "window/gl_window.h"
 #include "window/sdl/sdl_backend.h"
 

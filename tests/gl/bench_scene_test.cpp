@@ -9,7 +9,6 @@
 #include "bench/raw_stream.h"
 #include "frame/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "render/block_atlas.h"
 #include "render/raw_image.h"
 #include "tests/support/image_folder.h"
@@ -17,16 +16,9 @@
 
 namespace {
 
-std::unique_ptr<GameSession> fullWellSession() {
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto session = std::make_unique<GameSession>();
-    setRandomSource({});
-    return session;
-}
-
 TEST(BenchScene, TheBareStreamDrawsExactlyTheSessionsFullWellFrame) {
     ImageFolder images;  // a distinct colour for every image
-    const auto session = fullWellSession();
+    const auto session = FullWell::newSession();
     ASSERT_TRUE(FullWell::fillSession(*session));
     EXPECT_EQ(session->board().blocks().size(), 160u);
 
@@ -63,7 +55,7 @@ TEST(BenchScene, TheBareStreamDrawsExactlyTheSessionsFullWellFrame) {
 
 TEST(BenchScene, TheFullWellCannotBeLaidTwice) {
     ImageFolder images;
-    const auto session = fullWellSession();
+    const auto session = FullWell::newSession();
     ASSERT_TRUE(FullWell::fillSession(*session));
     EXPECT_FALSE(FullWell::fillSession(*session)) << "every cell is already taken";
     EXPECT_FALSE(session->placeBlockForSetUp(GridPoint{-1, 0}, 1));
@@ -73,7 +65,7 @@ TEST(BenchScene, TheFullWellCannotBeLaidTwice) {
 
 TEST(BenchScene, SetUpBlocksRefuseUnknownColours) {
     ImageFolder images;
-    const auto session = fullWellSession();
+    const auto session = FullWell::newSession();
     EXPECT_FALSE(session->placeBlockForSetUp(GridPoint{0, 15}, 8));
     EXPECT_TRUE(session->placeBlockForSetUp(GridPoint{0, 15}, 7));
     EXPECT_EQ(session->board().blocks().front().sprite, &session->darkBlocks()[7]);

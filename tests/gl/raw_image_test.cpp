@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 
 #include "render/raw_image.h"
+#include "tests/support/files.h"
 #include "tests/support/pixels.h"
 
 namespace fs = std::filesystem;
@@ -18,15 +19,8 @@ namespace {
 
 class RawImage : public ::testing::Test {
   protected:
-    fs::path dir;
-
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("vorn-raw-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    TempFolder folder;
+    const fs::path dir = folder.path();
 
     std::string write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
         const fs::path path = dir / name;

@@ -37,6 +37,16 @@ class SessionRules : public ::testing::Test {
     }
     void idleAt(std::uint32_t tick) { replay->step(tick, Idle); }
     void idleAfter(std::uint32_t ms) { idleAt(now() + ms); }
+    // The piece's row after an idle event at each moment, or each wait, in turn.
+    std::vector<int> rowsAt(std::vector<std::uint32_t> ticks, bool waits = false) {
+        std::vector<int> rows;
+        for (const std::uint32_t tick : ticks) {
+            idleAt(waits ? now() + tick : tick);
+            rows.push_back(row());
+        }
+        return rows;
+    }
+    std::vector<int> rowsAfter(std::vector<std::uint32_t> waits) { return rowsAt(waits, true); }
 
     // Shifts the falling piece, drops it with Space and runs idle events until the next piece
     // has taken its place.
@@ -132,14 +142,7 @@ TEST_F(SessionRules, RefusedTurnSnapsBackAtOnceEvenWhileAnimating) {
 
 TEST_F(SessionRules, FirstFallComesOneFullDelayAfterTheSpawn) {
     start({1}, 5000);
-    idleAt(6000);
-    EXPECT_EQ(row(), 0);
-    idleAt(6001);
-    EXPECT_EQ(row(), 1);
-    idleAt(7000);
-    EXPECT_EQ(row(), 1);
-    idleAt(7001);
-    EXPECT_EQ(row(), 2);
+    EXPECT_EQ(rowsAt({6000, 6001, 7000, 7001}), (std::vector<int>{0, 1, 1, 2}));
 }
 
 TEST_F(SessionRules, SpaceFallsEveryTenMillisecondsUntilTheLock) {
@@ -160,10 +163,7 @@ TEST_F(SessionRules, SpaceFallsEveryTenMillisecondsUntilTheLock) {
     const std::uint32_t spawned = now();
     EXPECT_EQ(session().currentIndex(), 1u);
     EXPECT_EQ(row(), 0);
-    idleAt(spawned + 1000);
-    EXPECT_EQ(row(), 0);
-    idleAt(spawned + 1001);
-    EXPECT_EQ(row(), 1);
+    EXPECT_EQ(rowsAt({spawned + 1000, spawned + 1001}), (std::vector<int>{0, 1}));
 }
 
 TEST_F(SessionRules, DownMakesTheNextFallDueAtOnce) {
@@ -171,14 +171,8 @@ TEST_F(SessionRules, DownMakesTheNextFallDueAtOnce) {
     idleAt(6001);
     ASSERT_EQ(row(), 1);
     key(VirtualKey::Down);
-    idleAt(6001);
-    EXPECT_EQ(row(), 1) << "the counter has not moved past the key yet";
-    idleAt(6002);
-    EXPECT_EQ(row(), 2);
-    idleAt(7001);
-    EXPECT_EQ(row(), 2);
-    idleAt(7002);
-    EXPECT_EQ(row(), 3);
+    // At 6001 the counter has not moved past the key yet.
+    EXPECT_EQ(rowsAt({6001, 6002, 7001, 7002}), (std::vector<int>{1, 2, 2, 3}));
 }
 
 TEST_F(SessionRules, LockWithoutAFullRowOnlyLeavesBlocks) {
@@ -273,40 +267,24 @@ TEST_F(SessionRules, FromLevelElevenThePieceFallsAtEveryIdleEvent) {
         clearTwoRowsWithSquares();
     ASSERT_EQ(session().level(), 11);
     EXPECT_EQ(session().fallDelay(), 0);
-    idleAfter(1);
-    EXPECT_EQ(row(), 1);
-    idleAfter(0);
-    EXPECT_EQ(row(), 2);
+    EXPECT_EQ(rowsAfter({1, 0}), (std::vector<int>{1, 2}));
     for (int round = 0; round < 5; ++round)
         clearTwoRowsWithSquares();
     ASSERT_EQ(session().level(), 12);
     EXPECT_EQ(session().fallDelay(), -100);
-    idleAfter(0);  // even in the millisecond of the spawn
-    EXPECT_EQ(row(), 1);
-    idleAfter(0);
-    EXPECT_EQ(row(), 2);
+    // Even in the millisecond of the spawn.
+    EXPECT_EQ(rowsAfter({0, 0}), (std::vector<int>{1, 2}));
 }
 
 TEST_F(SessionRules, FallingKeepsItsPaceAcrossTwoToTheThirtyFirst) {
     start({1}, 0x7FFFFFFFu - 500u);
-    idleAfter(1000);
-    EXPECT_EQ(row(), 0);
-    idleAfter(1);
-    EXPECT_EQ(row(), 1);
-    idleAfter(1000);
-    EXPECT_EQ(row(), 2);
+    EXPECT_EQ(rowsAfter({1000, 1, 1000}), (std::vector<int>{0, 1, 2}));
 }
 
 TEST_F(SessionRules, FallingKeepsItsPaceWhenTheCounterWraps) {
     start({1}, 0xFFFFFFFFu - 500u);
-    idleAfter(1000);  // the counter reads 499 now
-    EXPECT_EQ(row(), 0);
-    idleAfter(1);
-    EXPECT_EQ(row(), 1);
-    idleAfter(999);
-    EXPECT_EQ(row(), 1);
-    idleAfter(1);
-    EXPECT_EQ(row(), 2);
+    // After the first wait the counter reads 499.
+    EXPECT_EQ(rowsAfter({1000, 1, 999, 1}), (std::vector<int>{0, 1, 1, 2}));
     // Down across the wrap too.
     start({1}, 0xFFFFFFFFu - 5u);
     key(VirtualKey::Down);

@@ -12,6 +12,7 @@
 
 #include "frame/frame_event.h"
 #include "game/game_session.h"
+#include "tests/support/files.h"
 #include "tests/support/image_folder.h"
 #include "tests/support/manual_clock.h"
 #include "tests/support/pixels.h"
@@ -19,10 +20,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-const char* const kFiles[] = {"score.raw",  "level.raw",  "digit0.raw", "digit1.raw",
-                              "digit2.raw", "digit3.raw", "digit4.raw", "digit5.raw",
-                              "digit6.raw", "digit7.raw", "digit8.raw", "digit9.raw"};
 
 struct Spoiling {
     const char* name;
@@ -77,7 +74,7 @@ int lines(const std::string& text) {
 
 TEST(ImageSurroundings, EachFileSpoiltEachWayGivesOneClearWarning) {
     for (const Spoiling& spoiling : spoilings()) {
-        for (const char* file : kFiles) {
+        for (const std::string& file : imageFileNames()) {
             ImageFolder images;
             spoiling.spoil(images.path() / file);
             const std::string warnings = playAndDraw();

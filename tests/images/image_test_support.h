@@ -1,36 +1,18 @@
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-// An empty folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+#include "tests/support/child_process.h"
+#include "tests/support/files.h"
 
-    const std::filesystem::path& path() const { return path_; }
+// Runs vorn_make_images with the arguments.
+inline CommandResult runMakeImages(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), VORN_MAKE_IMAGES);
+    return runCommand(arguments);
+}
 
-  private:
-    std::filesystem::path path_;
-};
-
-struct ToolRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error together
-};
-
-// Runs vorn_make_images with the arguments (each quoted for the shell).
-ToolRun runMakeImages(const std::vector<std::string>& arguments);
-
-// The whole file, or an empty vector when it cannot be read.
-std::vector<std::uint8_t> readFile(const std::filesystem::path& path);
-
-// The twelve file names, labels first.
-std::vector<std::string> readoutFileNames();
-
-std::filesystem::path assetsFolder();
+inline std::filesystem::path assetsFolder() {
+    return std::filesystem::path(VORN_SOURCE_DIR) / "assets";
+}

@@ -22,7 +22,7 @@ testing::AssertionResult HasText(const std::string& output, const std::string& t
 TEST(MakeImagesCommand, MissingOutputFolderIsNamedAndNothingIsWritten) {
     TempFolder temp;
     const fs::path missing = temp.path() / "no-such-folder";
-    const ToolRun run = runMakeImages({missing.string()});
+    const CommandResult run = runMakeImages({missing.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(HasText(run.output, missing.string()));
     EXPECT_TRUE(HasText(run.output, "does not exist"));
@@ -33,7 +33,7 @@ TEST(MakeImagesCommand, OutputFolderThatIsAFileIsRefused) {
     TempFolder temp;
     const fs::path file = temp.path() / "plain-file";
     std::ofstream(file) << "not a folder";
-    const ToolRun run = runMakeImages({file.string()});
+    const CommandResult run = runMakeImages({file.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(HasText(run.output, "is not a directory"));
     EXPECT_EQ(fs::file_size(file), 12u);
@@ -42,7 +42,7 @@ TEST(MakeImagesCommand, OutputFolderThatIsAFileIsRefused) {
 TEST(MakeImagesCommand, WrongArgumentsPrintUsage) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {}, {"a", "b"}, {"--preview"}, {"--unknown"}, {"--preview", "p.png", "1", "2", "3"}}) {
-        const ToolRun run = runMakeImages(arguments);
+        const CommandResult run = runMakeImages(arguments);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(HasText(run.output, "usage: vorn_make_images"));
     }
@@ -52,7 +52,7 @@ TEST(MakeImagesCommand, PreviewRefusesValuesTheGameCannotHold) {
     TempFolder temp;
     const std::string png = (temp.path() / "p.png").string();
     for (const char* score : {"-5", "12x", "", "+3", "2147483648", "99999999999999999999"}) {
-        const ToolRun run = runMakeImages({"--preview", png, score});
+        const CommandResult run = runMakeImages({"--preview", png, score});
         EXPECT_EQ(run.exitCode, 2) << score;
         EXPECT_TRUE(HasText(run.output, "is not a whole number")) << score;
     }
@@ -63,7 +63,7 @@ TEST(MakeImagesCommand, PreviewRefusesValuesTheGameCannotHold) {
 TEST(MakeImagesCommand, PreviewIntoMissingFolderFailsAndNamesTheFile) {
     TempFolder temp;
     const fs::path png = temp.path() / "missing" / "p.png";
-    const ToolRun run = runMakeImages({"--preview", png.string()});
+    const CommandResult run = runMakeImages({"--preview", png.string()});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(HasText(run.output, "cannot create"));
     EXPECT_TRUE(HasText(run.output, png.string()));

@@ -11,8 +11,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
+Bytes bytesOf(const std::filesystem::path& file) {
+    const std::string bytes = fileBytes(file);
+    return Bytes(bytes.begin(), bytes.end());
+}
+
 Bytes asset(const std::string& name) {
-    return readFile(assetsFolder() / name);
+    return bytesOf(assetsFolder() / name);
 }
 
 std::size_t expectedSize(const std::string& name) {
@@ -21,10 +26,10 @@ std::size_t expectedSize(const std::string& name) {
 
 TEST(ReadoutAssets, GeneratorReproducesTheCommittedFilesByteForByte) {
     TempFolder out;
-    const ToolRun run = runMakeImages({out.path().string()});
+    const CommandResult run = runMakeImages({out.path().string()});
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    for (const std::string& name : readoutFileNames()) {
-        const Bytes made = readFile(out.path() / name);
+    for (const std::string& name : imageFileNames()) {
+        const Bytes made = bytesOf(out.path() / name);
         EXPECT_FALSE(made.empty()) << name;
         EXPECT_TRUE(made == asset(name)) << name << " differs from assets/" << name
                                          << "; regenerate with vorn_make_images assets";
@@ -32,13 +37,13 @@ TEST(ReadoutAssets, GeneratorReproducesTheCommittedFilesByteForByte) {
 }
 
 TEST(ReadoutAssets, FilesHaveExactlyTheSizesTheGameReads) {
-    for (const std::string& name : readoutFileNames()) {
+    for (const std::string& name : imageFileNames()) {
         EXPECT_EQ(asset(name).size(), expectedSize(name)) << name;
     }
 }
 
 TEST(ReadoutAssets, EveryImageHasInkAndItsTransparentPixelsCarryNoColour) {
-    for (const std::string& name : readoutFileNames()) {
+    for (const std::string& name : imageFileNames()) {
         const Bytes bytes = asset(name);
         int opaque = 0, clear = 0, tinted = 0;
         for (std::size_t i = 0; i + 3 < bytes.size(); i += 4) {
@@ -81,8 +86,8 @@ TEST(ReadoutAssets, DigitsKeepTheEdgesOfTheirCellsClear) {
 }
 
 TEST(ReadoutAssets, BuildCopiesThemToWhereTheGameStarts) {
-    for (const std::string& name : readoutFileNames()) {
-        EXPECT_EQ(readFile(std::filesystem::path(VORN_RUN_DIR) / name), asset(name)) << name;
+    for (const std::string& name : imageFileNames()) {
+        EXPECT_EQ(bytesOf(std::filesystem::path(VORN_RUN_DIR) / name), asset(name)) << name;
     }
 }
 

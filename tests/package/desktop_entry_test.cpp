@@ -42,7 +42,7 @@ class UnpackedPackage : public ::testing::Test {
         ASSERT_FALSE(deb.empty()) << why;
         ASSERT_EQ(unpackInto(deb, root_.path()), "");
     }
-    TempDir root_;
+    TempFolder root_;
 };
 
 TEST_F(UnpackedPackage, MenuEntryIsValidAndStartsTheInstalledLauncher) {
@@ -78,7 +78,7 @@ TEST_F(UnpackedPackage, EveryIconIsAPngOfItsFolderSize) {
 
 // A prefix the desktop would split or expand must reach the Exec key quoted and escaped.
 TEST(InstalledMenuEntry, PrefixWithSpacesAndQuotesStillNamesTheLauncher) {
-    TempDir scratch;
+    TempFolder scratch;
     const fs::path prefix = scratch.path() / "two words $HOME \"quoted\"" / "usr";
     CommandResult install =
         runCommand({VORN_CMAKE, "--install", VORN_BUILD_DIR, "--prefix", prefix.string()});

@@ -78,7 +78,7 @@ class DistributionFiles : public ::testing::Test {
     }
 
     fs::path deb_;
-    TempDir root_;
+    TempFolder root_;
 };
 
 // Whoever redistributes the package must find the licence of the source in it, word for word.

@@ -46,7 +46,7 @@ class InstalledGame : public ::testing::Test {
         EXPECT_EQ(run.exitCode, 0) << run.errors;
     }
 
-    TempDir scratch_;
+    TempFolder scratch_;
     fs::path root_;       // the package unpacked as dpkg lays it out
     fs::path elsewhere_;  // an empty folder, standing for wherever the player happens to be
 };
@@ -89,7 +89,7 @@ TEST(CleanRoot, DpkgInstallsThePackageAndRemovesEveryFile) {
     std::string why;
     const fs::path deb = builtDebianPackage(why);
     ASSERT_FALSE(deb.empty()) << why;
-    TempDir root;
+    TempFolder root;
     fs::create_directories(root.path() / "var/lib/dpkg/info");
     fs::create_directories(root.path() / "var/lib/dpkg/updates");
     { std::ofstream status(root.path() / "var/lib/dpkg/status"); }

@@ -10,19 +10,6 @@
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir(const fs::path& parent) {
-    const fs::path folder = parent.empty() ? fs::temp_directory_path() : parent;
-    std::string pattern = (folder / "vorn-package-XXXXXX").string();
-    if (mkdtemp(pattern.data()) != nullptr)
-        path_ = pattern;
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    if (!path_.empty())
-        fs::remove_all(path_, ignored);
-}
-
 fs::path debianPackageIn(const fs::path& folder, std::string& why) {
     std::vector<fs::path> found;
     std::error_code error;
@@ -132,18 +119,4 @@ std::vector<std::string> execArguments(const std::string& value) {
     if (inArgument)
         arguments.push_back(current);
     return arguments;
-}
-
-std::string fileBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-const std::vector<std::string>& imageFileNames() {
-    static const std::vector<std::string> names{
-        "score.raw",  "level.raw",  "digit0.raw", "digit1.raw", "digit2.raw", "digit3.raw",
-        "digit4.raw", "digit5.raw", "digit6.raw", "digit7.raw", "digit8.raw", "digit9.raw"};
-    return names;
 }

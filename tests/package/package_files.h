@@ -5,20 +5,7 @@
 #include <string>
 #include <vector>
 
-// A fresh folder of its own under the temporary folder, removed with its contents when dropped.
-class TempDir {
-  public:
-    // In the system's temporary folder, or inside `parent` when one is given.
-    explicit TempDir(const std::filesystem::path& parent = {});
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+#include "tests/support/files.h"
 
 // The one vorngame_*.deb in `folder`, or an empty path (with the reason in `why`).
 std::filesystem::path debianPackageIn(const std::filesystem::path& folder, std::string& why);
@@ -44,9 +31,3 @@ std::map<std::string, std::string> readDesktopEntry(const std::filesystem::path&
 // An Exec value split into the program and its arguments the way a desktop does: string
 // escapes first, then double-quoted arguments with their backslash escapes.
 std::vector<std::string> execArguments(const std::string& value);
-
-// The whole content of a file as bytes ("" when it cannot be read).
-std::string fileBytes(const std::filesystem::path& file);
-
-// The twelve image files the program reads.
-const std::vector<std::string>& imageFileNames();

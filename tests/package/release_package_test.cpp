@@ -78,7 +78,7 @@ TEST_F(ReleasePackage, LintianFindsNoErrorAndNoWarning) {
 
 // Read from the program itself, not from the flags the build was given.
 TEST_F(ReleasePackage, ProgramIsHardenedAsDebianHardensItsOwn) {
-    TempDir root;
+    TempFolder root;
     ASSERT_EQ(unpackInto(deb_, root.path()), "");
     const fs::path program = underRoot(root.path(), "/usr/lib/games/vorngame/vorngame");
     CommandResult elf = runCommand({"readelf", "-W", "--file-header", "--program-headers",
@@ -111,7 +111,7 @@ fs::path anotherFileSystem() {
 }
 
 TEST_F(ReleasePackage, SameCommitBuiltAgainElsewhereLaterGivesTheSameBytes) {
-    TempDir again(anotherFileSystem());
+    TempFolder again(anotherFileSystem());
     const fs::path tree = again.path() / "tree";
     const fs::path out = again.path() / "deb";
     CommandResult build =
@@ -129,11 +129,11 @@ TEST_F(ReleasePackage, SameCommitBuiltAgainElsewhereLaterGivesTheSameBytes) {
         << deb_ << " and " << second << " differ; `diffoscope` shows where";
 
     // Every time stamp in it is the same fixed time, whenever it was built.
-    CommandResult time = runCommand(
-        {"sh", VORN_SOURCE_DIR "/tests/support/package_time.sh", VORN_SOURCE_DIR});
+    CommandResult time =
+        runCommand({"sh", VORN_SOURCE_DIR "/tests/support/package_time.sh", VORN_SOURCE_DIR});
     ASSERT_EQ(time.exitCode, 0) << time.output;
     const long stamp = std::stol(time.output);
-    TempDir root;
+    TempFolder root;
     ASSERT_EQ(unpackInto(second, root.path()), "");
     for (const char* installed : {"/usr/share/doc/vorngame/copyright", "/usr/games/vorngame",
                                   "/usr/share/games/vorngame/score.raw"}) {

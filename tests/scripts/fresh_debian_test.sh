@@ -66,5 +66,22 @@ if FRESH_DEBIAN_DIR=$base "$top/scripts/fresh-debian" --remove bookworm true 2>/
     fail "--remove with a command was taken"
 fi
 
+# A process left running in the chroot is found by its root and stopped before the unmounting,
+# where a lazy unmount would hide that it still holds the tree.
+mkdir -p "$root"/{proc,sys,dev,tmp}
+chroot_mount_all "$root"
+perl -e 'chroot($ARGV[0]) && chdir("/") or die "chroot: $!\n"; sleep 60' "$root" &
+left=$!
+until [ "$(readlink "/proc/$left/root" 2>/dev/null)" = "$root" ] || ! kill -0 $left 2>/dev/null; do
+    sleep 0.1
+done
+chroot_processes "$root" | grep -qx "$left" || fail "a process in the chroot is not found"
+chroot_unmount_all "$root" || fail "the chroot's mounts could not be taken down"
+if kill -0 $left 2>/dev/null; then
+    fail "a process in the chroot outlived its unmounting"
+    kill -KILL $left
+fi
+wait $left 2>/dev/null || true
+
 [ $failures -eq 0 ] && echo "fresh-debian chroot mounts: all checks passed"
 exit $((failures > 0))

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
 
 #include "game/board.h"
@@ -84,50 +85,42 @@ TEST_F(BoardRules, NoFullRowScoresNothingAndMovesNothing) {
     EXPECT_EQ(cells(), before);
 }
 
-TEST_F(BoardRules, OneFullRowScoresOneAndDropsTheBlockAbove) {
-    fillRow(15);
-    board.placeBlock({0, 14}, block);
-    EXPECT_EQ(board.clearFullRows(), 1);
-    EXPECT_EQ(cells(), (std::vector<GridPoint>{{0, 15}}));
+// Full rows cleared at once score 1, 3, 7 or 15, adjacent or not; each block left comes down by
+// the number of removed rows below it and no further, so a hole stays a hole.
+struct Clearing {
+    const char* what;
+    std::vector<std::int16_t> fullRows;
+    std::vector<GridPoint> blocks;
+    int score;
+    std::vector<GridPoint> after;
+};
+
+// Names each row's test by what it clears, where the bytes of its vectors would name it by the
+// addresses they hold, different at every run.
+void PrintTo(const Clearing& clearing, std::ostream* out) {
+    *out << clearing.what;
 }
 
-TEST_F(BoardRules, AdjacentAndSeparateRowsScoreTheSame) {
-    fillRow(15);
-    fillRow(14);
-    board.placeBlock({0, 13}, block);
-    board.placeBlock({1, 12}, block);
-    EXPECT_EQ(board.clearFullRows(), 3);
-    EXPECT_EQ(cells(), (std::vector<GridPoint>{{1, 14}, {0, 15}}));
+class BoardClears : public BoardRules, public ::testing::WithParamInterface<Clearing> {};
 
-    board.clearAll();
-    fillRow(15);
-    fillRow(13);
-    board.placeBlock({0, 14}, block);
-    board.placeBlock({5, 12}, block);
-    EXPECT_EQ(board.clearFullRows(), 3);
-    // (0, 14) had one removed row below it, (5, 12) two.
-    EXPECT_EQ(cells(), (std::vector<GridPoint>{{5, 14}, {0, 15}}));
-}
-
-TEST_F(BoardRules, FourRowsScoreFifteenAndAHoleStaysAHole) {
-    for (std::int16_t row = 12; row <= 15; ++row)
+TEST_P(BoardClears, ScoreAndBlocksLeft) {
+    SCOPED_TRACE(GetParam().what);
+    for (const std::int16_t row : GetParam().fullRows)
         fillRow(row);
-    board.placeBlock({0, 11}, block);
-    board.placeBlock({7, 5}, block);
-    EXPECT_EQ(board.clearFullRows(), 15);
-    // Blocks come down by the number of removed rows below them and no further.
-    EXPECT_EQ(cells(), (std::vector<GridPoint>{{7, 9}, {0, 15}}));
+    for (const GridPoint cell : GetParam().blocks)
+        board.placeBlock(cell, block);
+    EXPECT_EQ(board.clearFullRows(), GetParam().score);
+    EXPECT_EQ(cells(), GetParam().after);
 }
 
-TEST_F(BoardRules, ThreeScatteredRowsScoreSeven) {
-    fillRow(15);
-    fillRow(11);
-    fillRow(3);
-    board.placeBlock({2, 12}, block);
-    board.placeBlock({2, 2}, block);
-    EXPECT_EQ(board.clearFullRows(), 7);
-    EXPECT_EQ(cells(), (std::vector<GridPoint>{{2, 5}, {2, 13}}));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BoardClears,
+    ::testing::Values(
+        Clearing{"one, the block above dropped", {15}, {{0, 14}}, 1, {{0, 15}}},
+        Clearing{"two adjacent", {15, 14}, {{0, 13}, {1, 12}}, 3, {{1, 14}, {0, 15}}},
+        Clearing{"two apart", {15, 13}, {{0, 14}, {5, 12}}, 3, {{5, 14}, {0, 15}}},
+        Clearing{"four, a hole stays", {12, 13, 14, 15}, {{0, 11}, {7, 5}}, 15, {{7, 9}, {0, 15}}},
+        Clearing{"three scattered", {15, 11, 3}, {{2, 12}, {2, 2}}, 7, {{2, 5}, {2, 13}}}));
 
 TEST_F(BoardRules, RemoveRowKeepsTheOrderOfTheRemainingBlocks) {
     board.placeBlock({1, 5}, block);

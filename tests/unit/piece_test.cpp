@@ -23,6 +23,15 @@ class PieceTest : public ::testing::Test {
     Sprite cell{SpriteRect{33, 1, 30, 30}, nullptr};
 
     Piece make(const Cells& cells) { return Piece(cells, block, cell); }
+    // The angle shown after each wait, in turn.
+    std::vector<float> shownAfter(const Piece& piece, std::vector<std::uint32_t> waits) {
+        std::vector<float> angles;
+        for (const std::uint32_t ms : waits) {
+            clock.advance(ms);
+            angles.push_back(std::round(piece.shownAngle() * 100) / 100);
+        }
+        return angles;
+    }
     Cells footprintAt(const Cells& cells, float angle) {
         Piece piece = make(cells);
         piece.setAngle(angle);
@@ -129,14 +138,8 @@ TEST_F(PieceTest, TurnAnimatesOverOneHundredMilliseconds) {
     Piece piece = make(kFirst);
     piece.setAngle(0.0f);
     piece.rotateBy(-90.0f);
-    EXPECT_FLOAT_EQ(piece.shownAngle(), 0.0f);
     EXPECT_FLOAT_EQ(piece.targetAngle(), -90.0f);
-    clock.advance(50);
-    EXPECT_NEAR(piece.shownAngle(), -45.0f, 0.01f);
-    clock.advance(50);
-    EXPECT_FLOAT_EQ(piece.shownAngle(), -90.0f);
-    clock.advance(100000);
-    EXPECT_FLOAT_EQ(piece.shownAngle(), -90.0f);
+    EXPECT_EQ(shownAfter(piece, {0, 50, 50, 100000}), (std::vector<float>{0, -45, -90, -90}));
 }
 
 TEST_F(PieceTest, SecondTurnStartsFromTheFirstTurnsEnd) {
@@ -162,10 +165,8 @@ TEST_F(PieceTest, AnimationIsRightAcrossTheCounterWrap) {
     clock.set(0xFFFFFFFFu - 20u);
     Piece piece = make(kFirst);
     piece.rotateBy(-90.0f);
-    clock.advance(50);  // wraps past zero
-    EXPECT_NEAR(piece.shownAngle(), -45.0f, 0.01f);
-    clock.advance(60);
-    EXPECT_FLOAT_EQ(piece.shownAngle(), -90.0f);
+    // The first wait wraps past zero.
+    EXPECT_EQ(shownAfter(piece, {50, 60}), (std::vector<float>{-45, -90}));
 }
 
 TEST_F(PieceTest, CopiesOwnTheirCellsAndGroupButShareSprites) {

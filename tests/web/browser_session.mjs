@@ -23,9 +23,10 @@ const types = { ".html": "text/html", ".js": "text/javascript", ".css": "text/cs
 
 // Serves the file fileFor(name) names for each request, name being the request's path without
 // its leading slash (a folder's is its index.html); a file it cannot read is a 404. A path that
-// redirectFor answers with an address is sent there (301), as a host's rewrite rules would.
-// Answers the server once it listens, on a port of its own choosing.
-export function serve(fileFor, redirectFor = () => null) {
+// redirectFor answers with an address is sent there (301), as a host's rewrite rules would;
+// `headers` go with every other answer. Answers the server once it listens, on a port of its own
+// choosing.
+export function serve(fileFor, { redirectFor = () => null, headers = {} } = {}) {
     const server = http.createServer((request, response) => {
         const where = decodeURIComponent(new URL(request.url, "http://x").pathname).slice(1);
         const elsewhere = redirectFor(where);
@@ -33,7 +34,7 @@ export function serve(fileFor, redirectFor = () => null) {
         const file = fileFor(where === "" || where.endsWith("/") ? `${where}index.html` : where);
         fs.readFile(file, (error, body) => {
             response.writeHead(error ? 404 : 200, {
-                "Content-Type": types[path.extname(file)] || "application/octet-stream",
+                "Content-Type": types[path.extname(file)] || "application/octet-stream", ...headers,
             });
             response.end(error ? "" : body);
         });

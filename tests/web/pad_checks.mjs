@@ -1,53 +1,15 @@
 // The web build played with a gamepad, in Debian's Chromium or Firefox: a pad scripted in the
 // page (navigator.getGamepads answers it, with the standard mapping) and connected once the game
-// runs shifts, turns and drops the piece, acting on each release, and Back/Select ends the game.
-// Screenshots of the canvas are read pixel by pixel.
-//   node pad_checks.mjs chromium|firefox
-//     with VORN_WEB_PAGE (the page's folder) and VORN_NODE_MODULES (where `npm ci` put
-//     puppeteer-core) in the environment
+// runs shifts, turns and drops the piece, acting on each release, and Back/Select ends the game;
+// it does nothing while the page does not have the focus. Screenshots of the canvas are read
+// pixel by pixel.   node pad_checks.mjs chromium|firefox   (page_session.mjs)
 import assert from "node:assert/strict";
-import path from "node:path";
-import { after, before, test } from "node:test";
+import { test } from "node:test";
 
-import { DESKTOP, browsers, loadPuppeteer, serve, setSize, siteOf, until } from "./browser_session.mjs";
-import { decodePng } from "./png_pixels.mjs";
-
-const browserName = process.argv[2];
-const pageFolder = process.env.VORN_WEB_PAGE;
-const nodeModules = process.env.VORN_NODE_MODULES;
-const WELL = { x: 50, y: 44, cell: 30, columns: 10, rows: 16 };
-
-// --- The piece, read off the canvas ---
-
-// The box around the topmost bright pixels in the well, up to a whole empty row of cells below
-// them (the falling piece soon after it came, above what has landed), in cells: its left
-// column, its width and its height.
-function pieceOf(at) {
-    let box = null;
-    for (let y = WELL.y; y < WELL.y + WELL.cell * WELL.rows; ++y) {
-        if (box && y > box.bottom + WELL.cell) break;
-        for (let x = WELL.x; x < WELL.x + WELL.cell * WELL.columns; ++x) {
-            if (!at(x, y).some((channel) => channel >= 128)) continue;
-            box = box || { left: x, right: x, top: y, bottom: y };
-            box.left = Math.min(box.left, x);
-            box.right = Math.max(box.right, x);
-            box.bottom = y;
-        }
-    }
-    if (!box) return null;
-    const cells = (from, to) => Math.round((to - from + 1) / WELL.cell);
-    return { column: Math.round((box.left - WELL.x) / WELL.cell), top: box.top,
-        width: cells(box.left, box.right), height: cells(box.top, box.bottom) };
-}
-
-// Any block in the well's bottom row.
-function bottomRowTaken(at) {
-    const y = WELL.y + WELL.cell * (WELL.rows - 1) + WELL.cell / 2;
-    for (let column = 0; column < WELL.columns; ++column) {
-        if (at(WELL.x + WELL.cell * column + WELL.cell / 2, y).some((c) => c > 0)) return true;
-    }
-    return false;
-}
+import { until } from "./browser_session.mjs";
+import { open } from "./page_session.mjs";
+import { WELL, bottomRowTaken, columnOf, frame, heightInCells, pause, pieceBounds,
+    widthInCells } from "./well.mjs";
 
 // --- The scripted pad: it answers navigator.getGamepads, unconnected until the check says ---
 
@@ -87,42 +49,12 @@ function scriptPad() {
     };
 }
 
-// --- The page in the browser ---
-
-let browser;
-let stopBrowser;
-let server;
 let page;
-const consoleLines = [];
-
-before(async () => {
-    assert.ok(browserName in browsers, `a browser to check with: ${Object.keys(browsers)}`);
-    assert.ok(pageFolder && nodeModules, "VORN_WEB_PAGE and VORN_NODE_MODULES");
-    const puppeteer = loadPuppeteer(nodeModules);
-    server = await serve((name) => path.join(pageFolder, name));
-    ({ browser, stop: stopBrowser } = await browsers[browserName](puppeteer));
-    page = await browser.newPage();
-    // The size the canvas is shown 800x600 at, one CSS pixel to a canvas pixel.
-    await setSize(page, DESKTOP);
-    page.on("console", (message) => consoleLines.push(message.text()));
-    page.on("dialog", (box) => box.accept());
-    await page.evaluateOnNewDocument(scriptPad);
-    // A tab in the background is an inactive window to the game, which then stands still.
-    await page.bringToFront();
-    await page.goto(`${siteOf(server)}/`);
-});
-
-after(async () => {
-    await browser?.close();
-    stopBrowser?.();
-    server?.close();
-});
-
-const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 async function piece() {
-    const canvas = await page.$("#canvas");
-    return pieceOf(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))).at);
+    const box = pieceBounds(await frame(page));
+    return box && { column: columnOf(box), width: widthInCells(box), height: heightInCells(box),
+        top: box.top };
 }
 
 // Holds a control for a while, checks that nothing moved yet, lets go, and answers the piece
@@ -148,6 +80,8 @@ const controls = {
 };
 
 test("a pad connected once the game runs shifts, turns and drops; Back/Select ends it", async () => {
+    let seen;
+    ({ page, seen } = await open("full", scriptPad));
     const first = await until("the first piece", piece);
     assert.deepEqual(await page.evaluate(() => document.hasFocus()), true, "the page has the focus");
     assert.equal(await page.evaluate(() => window.padSamples), 0,
@@ -173,16 +107,32 @@ test("a pad connected once the game runs shifts, turns and drops; Back/Select en
         await page.evaluate(() => window.scriptedPad.button(0, true));
         await pause(300);
         await page.evaluate(() => window.scriptedPad.button(0, false));
-        await until("the south face button drops the piece to the bottom", async () => {
-            const canvas = await page.$("#canvas");
-            return bottomRowTaken(decodePng(Buffer.from(await canvas.screenshot({ type: "png" }))).at);
-        }, 10);
+        await until("the south face button drops the piece to the bottom",
+            async () => bottomRowTaken(await frame(page)), 10);
     }
     assert.ok(turned, "a piece other than a square came");
 
+    // The focus elsewhere (as the page sees it), a push and a release do nothing.
+    await page.evaluate(() => { document.hasFocus = () => false; });
+    const away = await until("the next piece at the top", async () => {
+        const now = await piece();
+        return now?.top < WELL.y + 2 * WELL.cell ? now : null;
+    });
+    await page.evaluate(controls.dpadLeft[0]);
+    await pause(300);
+    await page.evaluate(controls.dpadLeft[1]);
+    await pause(500);
+    assert.equal((await piece()).column, away.column, "the pad does nothing without the focus");
+    // Back with the focus once the game has sampled the pad with it: what is held then is left
+    // alone until let go.
+    await page.evaluate(() => { delete document.hasFocus; });
+    await page.evaluate(async () => {
+        for (let frame = 0; frame < 3; ++frame) await new Promise(requestAnimationFrame);
+    });
+
     await page.evaluate(() => window.scriptedPad.button(8, true));
     await pause(300);
-    assert.ok(!consoleLines.includes("vorngame: exit code 0"), "Back held does nothing yet");
+    assert.ok(!seen.console.includes("vorngame: exit code 0"), "Back held does nothing yet");
     await page.evaluate(() => window.scriptedPad.button(8, false));
-    await until("the exit code", () => consoleLines.includes("vorngame: exit code 0"));
+    await until("the exit code", () => seen.console.includes("vorngame: exit code 0"));
 });

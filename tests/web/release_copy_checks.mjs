@@ -19,8 +19,8 @@ const server = await serve((name) => {
     const host = hosted[site];
     if (!host) return "/nonexistent";
     return host.replaced?.[file.join("/")] || path.join(host.folder, ...file);
-}, (where) => (where.endsWith("/index.html") && hosted[where.split("/")[0]]?.redirected
-    ? "./" : null));
+}, { redirectFor: (where) => (where.endsWith("/index.html")
+    && hosted[where.split("/")[0]]?.redirected ? "./" : null) });
 const { browser } = await browsers.chromium(loadPuppeteer());
 // The same game in other bytes: A's module with a custom section appended.
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), "vorn-release-copy-"));

@@ -1,6 +1,6 @@
 // The main loop: events taken first, then Idle with the elapsed time, Draw, one present; and the
 // same loop taken one turn at a time, as a page's browser calls it.
-#include "tests/window/shell_fixture.h"
+#include "tests/support/window_fixture.h"
 
 using ::testing::ElementsAre;
 
@@ -21,7 +21,7 @@ struct EventLog {
     }
 };
 
-class MainLoop : public ShellTest {
+class MainLoop : public WindowTest {
   protected:
     MainLoop() {
         log.backend = &backend;

@@ -10,10 +10,7 @@
 #include "window/sdl/key_codes.h"
 #include "window/sdl/sdl_backend.h"
 #include "window/system_key.h"
-// After gtest and the window's names: Xlib defines macros (None, Bool) that gtest uses as names,
-// and a type Window that the window's own names would shadow.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
+// After the window's names, as sdl_on_x.h has Xlib's.
 #include <X11/keysym.h>
 
 #include <vector>
@@ -103,6 +100,18 @@ TEST_F(SdlOnX, TheKeypadIsArrowsWithNumLockOffAndDigitsWithItOn) {
     XTestFakeKeyEvent(x_, keypad4, False, CurrentTime);
     XSync(x_, False);
     EXPECT_EQ(keyUps(), Codes{}) << "with NumLock on the keypad gives digits, which raise nothing";
+}
+
+// As on Windows, the cursor is shown while the shows counted are at least the hides.
+TEST_F(SdlOnX, TheCursorIsHiddenWhileHidesOutnumberShows) {
+    const auto shown = [] { return SDL_ShowCursor(SDL_QUERY) == SDL_ENABLE; };
+    backend_.showCursor(false);
+    backend_.showCursor(false);
+    EXPECT_FALSE(shown());
+    backend_.showCursor(true);
+    EXPECT_FALSE(shown()) << "hidden twice, shown once";
+    backend_.showCursor(true);
+    EXPECT_TRUE(shown()) << "as many shows as hides";
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 // Opening the window: the order of the steps, the full-screen question, and every way opening
 // can fail, with its message after the right releases.
-#include "tests/window/shell_fixture.h"
+#include "tests/support/window_fixture.h"
 
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 namespace {
 
-class WindowCreate : public ShellTest {
+class WindowCreate : public WindowTest {
   protected:
     GLWindow window{backend, 32, true};
 };

@@ -1,13 +1,13 @@
 // Giving back an open window: the order of the releases and the message of each that fails.
 #include <memory>
 
-#include "tests/window/shell_fixture.h"
+#include "tests/support/window_fixture.h"
 
 using ::testing::ElementsAre;
 
 namespace {
 
-class WindowDestroy : public ShellTest {
+class WindowDestroy : public WindowTest {
   protected:
     void open() {
         ASSERT_TRUE(window.create());

@@ -1,5 +1,5 @@
 // How the window answers each event: key flags, KeyUp for the game, quitting, activation.
-#include "tests/window/shell_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct KeyProbe {
     }
 };
 
-class WindowEvents : public ShellTest {
+class WindowEvents : public WindowTest {
   protected:
     WindowEvents() {
         probe.window = &window;

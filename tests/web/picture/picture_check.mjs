@@ -32,7 +32,8 @@ const SCENES = [{ name: "the full well at rest", allowedApart: 0, lit: 145000 },
     { name: "the GL state changed between quads", allowedApart: 0, lit: 30000 }];
 // The session's textures are made before the loss only: they and the GL state come back, or
 // this frame is not the native one.
-const RESTORED = { name: "the full well after a lost context", reference: 0, allowedApart: 0 };
+const RESTORED = { name: "the full well after a lost context", reference: 0, allowedApart: 0,
+    lit: 145000 };
 
 // The page, and the native frames beside it.
 const servePage = () =>
@@ -72,6 +73,16 @@ async function compareInPage(width, height, tolerance, restoredFrom) {
     });
 }
 
+function expectMatches(t, scene, outcome) {
+    assert.equal(outcome.drawnBytes, WIDTH * HEIGHT * 4, `${scene.name}: a whole frame read`);
+    assert.ok(outcome.lit > scene.lit, `${scene.name}: ${outcome.lit} lit`);
+    assert.ok(outcome.differing <= scene.allowedApart,
+        `${scene.name}: ${outcome.differing} pixels apart by more than ${TOLERANCE} (the ` +
+        `worst by ${outcome.worst}); the first: ${JSON.stringify(outcome.firstDiffering)}`);
+    t.diagnostic(`${scene.name}: ${outcome.lit} lit pixels, ${outcome.differing} apart by ` +
+        `more than ${TOLERANCE}, the worst by ${outcome.worst}`);
+}
+
 test("the frames in the browser are the ones Mesa draws natively", async (t) => {
     assert.ok(pageFolder && referenceFile, "VORN_WEB_PICTURE_PAGE and VORN_WEB_PICTURE_REFERENCE");
     const server = await servePage();
@@ -99,16 +110,7 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
         assert.equal(fs.statSync(referenceFile).size, SCENES.length * WIDTH * HEIGHT * 3,
             "the reference holds every frame");
         assert.equal(outcomes.length, SCENES.length, "the page drew every frame");
-        outcomes.forEach((outcome, frame) => {
-            const scene = SCENES[frame].name;
-            assert.equal(outcome.drawnBytes, WIDTH * HEIGHT * 4, `${scene}: a whole frame read`);
-            assert.ok(outcome.lit > SCENES[frame].lit, `${scene}: ${outcome.lit} lit`);
-            assert.ok(outcome.differing <= SCENES[frame].allowedApart,
-                `${scene}: ${outcome.differing} pixels apart by more than ${TOLERANCE} (the ` +
-                `worst by ${outcome.worst}); the first: ${JSON.stringify(outcome.firstDiffering)}`);
-            t.diagnostic(`${scene}: ${outcome.lit} lit pixels, ${outcome.differing} apart by ` +
-                `more than ${TOLERANCE}, the worst by ${outcome.worst}`);
-        });
+        outcomes.forEach((outcome, frame) => expectMatches(t, SCENES[frame], outcome));
 
         await Promise.race([restored,
             new Promise((resolve) => { timer = setTimeout(resolve, 30000); })]);
@@ -117,13 +119,7 @@ test("the frames in the browser are the ones Mesa draws natively", async (t) => 
             `the context came back: ${console.join(" | ")}`);
         const [again] = await page.evaluate(compareInPage, WIDTH, HEIGHT, TOLERANCE,
             RESTORED.reference);
-        assert.equal(again.drawnBytes, WIDTH * HEIGHT * 4, `${RESTORED.name}: a whole frame read`);
-        assert.ok(again.lit > 145000, `${RESTORED.name}: ${again.lit} lit`);
-        assert.ok(again.differing <= RESTORED.allowedApart,
-            `${RESTORED.name}: ${again.differing} pixels apart by more than ${TOLERANCE} (the ` +
-            `worst by ${again.worst}); the first: ${JSON.stringify(again.firstDiffering)}`);
-        t.diagnostic(`${RESTORED.name}: ${again.differing} apart by more than ${TOLERANCE}, ` +
-            `the worst by ${again.worst}`);
+        expectMatches(t, RESTORED, again);
     } finally {
         await browser.close();
         stop();

@@ -12,6 +12,7 @@
 #include "game/tick_clock.h"
 #include "render/gl_api.h"
 #include "tests/web/picture/picture_scenes.h"
+#include "tests/web/picture/state_change_scene.h"
 #include "window/web/web_backend.h"
 #include "window/web/web_frame_loop.h"
 
@@ -41,6 +42,8 @@ enum class Step { Lose, AwaitLoss, AwaitRestore };
 struct Restore {
     WebBackend& backend;
     std::unique_ptr<GameSession> session;
+    GLuint clamped = 0;
+    std::vector<unsigned char> clampedBefore;
     Step step = Step::Lose;
     int turns = 0;
 };
@@ -60,6 +63,36 @@ void finish(Restore* restore, const char* outcome) {
 std::vector<unsigned char> drawnFrame(GameSession& session) {
     std::vector<unsigned char> pixels(PictureScenes::kWidth * PictureScenes::kHeight * 4);
     session.handleEvent(Draw, 0);
+    glReadPixels(0, 0, PictureScenes::kWidth, PictureScenes::kHeight, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    return pixels;
+}
+
+// Three texels by two, clamped (WebGL 1 samples a size that is not a power of two only when it
+// is clamped to the edge) and linearly filtered, so the wrap shows at the edges.
+GLuint clampedTexture() {
+    static const std::uint8_t kTexels[3 * 2 * 4] = {255, 0,   0,   255, 0,   255, 0,   255,
+                                                    0,   0,   255, 255, 255, 255, 0,   255,
+                                                    0,   255, 255, 255, 255, 0,   255, 255};
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    for (const GLenum wrap : {GL_TEXTURE_WRAP_S, GL_TEXTURE_WRAP_T})
+        glTexParameterf(GL_TEXTURE_2D, wrap, static_cast<GLfloat>(GL_CLAMP));
+    for (const GLenum filter : {GL_TEXTURE_MIN_FILTER, GL_TEXTURE_MAG_FILTER})
+        glTexParameterf(GL_TEXTURE_2D, filter, static_cast<GLfloat>(GL_LINEAR));
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, 3, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, kTexels);
+    return name;
+}
+
+// The texture magnified on a cleared frame, read back.
+std::vector<unsigned char> clampedFrame(GLuint texture) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glLoadIdentity();
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    texturedQuad(40, 40, 96, 64);
+    std::vector<unsigned char> pixels(PictureScenes::kWidth * PictureScenes::kHeight * 4);
     glReadPixels(0, 0, PictureScenes::kWidth, PictureScenes::kHeight, GL_RGBA, GL_UNSIGNED_BYTE,
                  pixels.data());
     return pixels;
@@ -93,7 +126,9 @@ bool step(void* userData) {
         return true;
     const std::vector<unsigned char> pixels = drawnFrame(*restore->session);
     vorn_keep_restored_picture(pixels.data(), static_cast<int>(pixels.size()));
-    finish(restore, "restored");
+    finish(restore, clampedFrame(restore->clamped) == restore->clampedBefore
+                        ? "restored"
+                        : "restore failed: a clamped texture is drawn otherwise after it");
     return false;
 }
 
@@ -104,13 +139,15 @@ namespace PictureRestore {
 // Scene 0's moment and well, for the native frame it is compared with.
 void run(WebBackend& backend) {
     setTickSource([] { return std::uint32_t{1000}; });
-    auto* restore = new Restore{backend, PictureScenes::fullWell()};
+    auto* restore = new Restore{backend, PictureScenes::fullWell(), 0, {}};
     if (restore->session == nullptr) {
         finish(restore, "restore failed: the full well could not be set up");
         return;
     }
     // Drawn before the loss too, so the translation's programs and buffers are lost with it.
     drawnFrame(*restore->session);
+    restore->clamped = clampedTexture();
+    restore->clampedBefore = clampedFrame(restore->clamped);
     WebFrameLoop::run(step, restore);
 }
 

@@ -6,26 +6,13 @@
 #include "bench/full_well_scene.h"
 #include "frame/frame_event.h"
 #include "game/game_session.h"
-#include "game/random_source.h"
 #include "game/tick_clock.h"
 #include "tests/web/picture/state_change_scene.h"
-
-namespace {
-
-// Every scene's first piece is the benchmark's.
-std::unique_ptr<GameSession> sessionWithThePiece() {
-    setRandomSource([] { return FullWell::kPieceShape; });
-    auto session = std::make_unique<GameSession>();
-    setRandomSource({});
-    return session;
-}
-
-}  // namespace
 
 namespace PictureScenes {
 
 std::unique_ptr<GameSession> fullWell() {
-    auto session = sessionWithThePiece();
+    auto session = FullWell::newSession();
     if (!FullWell::fillSession(*session))
         return nullptr;
     return session;
@@ -45,7 +32,7 @@ bool draw(int scene) {
         session = fullWell();
         drawn = session != nullptr && session->handleEvent(Draw, 0);
     } else if (scene == 1) {
-        session = sessionWithThePiece();
+        session = FullWell::newSession();
         // Two rows down first: at its spawn row the turn has no room.
         now += 2000;
         session->handleEvent(Idle, 2000);

@@ -10,19 +10,6 @@ namespace {
 // 1/32 of a texel, where the filter's weights are exact in both rasterisers.
 constexpr GLshort kTexelPixels = 32;
 
-void quad(GLshort x, GLshort y, GLshort width, GLshort height) {
-    glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2s(x, y);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2s(static_cast<GLshort>(x + width), y);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2s(static_cast<GLshort>(x + width), static_cast<GLshort>(y + height));
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2s(x, static_cast<GLshort>(y + height));
-    glEnd();
-}
-
 void setParameter(GLenum name, GLenum value) {
     glTexParameterf(GL_TEXTURE_2D, name, static_cast<GLfloat>(value));
 }
@@ -54,6 +41,19 @@ const std::uint8_t kPaddedRows[16 + 12] = {255, 0,   0,   255, 0,   255, 0,   25
 
 }  // namespace
 
+void texturedQuad(GLshort x, GLshort y, GLshort width, GLshort height) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2s(x, y);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2s(static_cast<GLshort>(x + width), y);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2s(static_cast<GLshort>(x + width), static_cast<GLshort>(y + height));
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2s(x, static_cast<GLshort>(y + height));
+    glEnd();
+}
+
 void drawStateChangeScene() {
     const GLuint corners = texture(2, 2, kCorners, false);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 8);
@@ -68,36 +68,36 @@ void drawStateChangeScene() {
     glDisable(GL_BLEND);
     glDisable(GL_TEXTURE_2D);
     glClear(GL_COLOR_BUFFER_BIT);
-    quad(40, 240, side, side);
+    texturedQuad(40, 240, side, side);
     glClear(GL_COLOR_BUFFER_BIT);
 
     // Repeating, then clamped with the border weighing in over the outer half texel.
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, corners);
-    quad(40, 40, side, side);
+    texturedQuad(40, 40, side, side);
     setParameter(GL_TEXTURE_WRAP_S, GL_CLAMP);
     setParameter(GL_TEXTURE_WRAP_T, GL_CLAMP);
-    quad(140, 40, side, side);
+    texturedQuad(140, 40, side, side);
 
     // Added whole, then weighed by alpha.
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
-    quad(240, 40, side, side);
+    texturedQuad(240, 40, side, side);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    quad(340, 40, side, side);
+    texturedQuad(340, 40, side, side);
     glDisable(GL_BLEND);
 
     // White with the texture bound but texturing off, textured again once it is on; white again
     // from a texture that has no image.
     glDisable(GL_TEXTURE_2D);
-    quad(40, 140, side, side);
+    texturedQuad(40, 140, side, side);
     glEnable(GL_TEXTURE_2D);
-    quad(140, 140, side, side);
+    texturedQuad(140, 140, side, side);
     glBindTexture(GL_TEXTURE_2D, imageless);
-    quad(240, 140, side, side);
+    texturedQuad(240, 140, side, side);
 
     glBindTexture(GL_TEXTURE_2D, padded);
-    quad(340, 140, 3 * kTexelPixels, side);
+    texturedQuad(340, 140, 3 * kTexelPixels, side);
 
     glEnable(GL_BLEND);
     const GLuint names[3] = {corners, padded, imageless};

@@ -34,7 +34,6 @@ class FakeBackend : public WindowBackend {
     // as a system that fixes the pixel format with the window does.
     void failOpenAt(OpenStep step, bool atWindow = false);
     void answerQuestion(BoxAnswer answer) { questionAnswer_ = answer; }
-    void failBoxes() { boxesFail_ = true; }
     // Tick readings: the scripted ones first, then `start`, `start + step`, ... (wrapping).
     void setTicks(std::uint32_t start, std::uint32_t step);
     void scriptTicks(const std::vector<std::uint32_t>& readings);
@@ -96,7 +95,6 @@ class FakeBackend : public WindowBackend {
     OpenStep openFailure_ = OpenStep::Done;
     bool failsAtWindow_ = false;
     BoxAnswer questionAnswer_ = BoxAnswer::No;
-    bool boxesFail_ = false;
     std::vector<Box> boxes_;
     WindowSpec asked_;
     std::int32_t cursorCount_ = 0;

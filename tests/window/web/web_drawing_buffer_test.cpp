@@ -23,6 +23,7 @@ TEST(WebDrawingBuffer, FollowsTheCanvasOnScreenInTheWindowsProportions) {
         {"half the size on a screen of twice the density", 400, 300, 2, {800, 600}},
         {"twice the density", 800, 600, 2, {1600, 1200}},
         {"a fractional density", 800, 600, 1.25, {1000, 750}},
+        {"a density that leaves fractions, rounded", 390, 292.5, 2.625, {1024, 768}},
         {"a phone, portrait", 360, 270, 3, {1080, 810}},
         {"full screen, wider than 4:3", 1280, 720, 1, {960, 720}},
         {"full screen, taller than 4:3", 1280, 1024, 1, {1280, 960}},

@@ -11,7 +11,7 @@
 #include "window/gl_window.h"
 
 // The window core over the fake backend.
-class ShellTest : public ::testing::Test {
+class WindowTest : public ::testing::Test {
   protected:
     // The calls after the last one named `name`.
     std::vector<std::string> callsAfter(const std::string& name) const {
