@@ -60,12 +60,6 @@ EM_BOOL onContextRestored(int, const void*, void* userData) {
     return EM_TRUE;
 }
 
-// The browser announces a pad before the page can see it; until then nothing samples pads.
-EM_BOOL onPadConnected(int, const EmscriptenGamepadEvent*, void* userData) {
-    static_cast<WebBackend*>(userData)->padConnectedFromPage();
-    return EM_FALSE;
-}
-
 }  // namespace
 
 // Called by the page's controls (and its gestures on the canvas) when a finger lifts, through
@@ -73,6 +67,13 @@ EM_BOOL onPadConnected(int, const EmscriptenGamepadEvent*, void* userData) {
 extern "C" EMSCRIPTEN_KEEPALIVE void vorn_control_key(int keyCode) {
     if (listeningBackend != nullptr && keyCode > 0)
         listeningBackend->controlFromPage(static_cast<std::uint32_t>(keyCode));
+}
+
+// The browser announces a pad before the page can see it; until then nothing samples pads
+// (WebPage::listenForPads).
+extern "C" EMSCRIPTEN_KEEPALIVE void vorn_pad_connected() {
+    if (listeningBackend != nullptr)
+        listeningBackend->padConnectedFromPage();
 }
 
 namespace {
@@ -93,7 +94,7 @@ void setPageListeners(WebBackend* backend) {
                                              on ? onContextLost : nullptr);
     emscripten_set_webglcontextrestored_callback(canvas, backend, EM_TRUE,
                                                  on ? onContextRestored : nullptr);
-    emscripten_set_gamepadconnected_callback(backend, EM_FALSE, on ? onPadConnected : nullptr);
+    WebPage::listenForPads(on);
 }
 
 }  // namespace

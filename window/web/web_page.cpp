@@ -73,6 +73,12 @@ EM_JS(void, vorn_keep_screen_on, (int on), {
     if (Module.vornPage) Module.vornPage.keepScreenOn(!!on);
 });
 
+EM_JS(void, vorn_listen_for_pads, (int on), {
+    if (!Module.vornPadConnected) Module.vornPadConnected = () => _vorn_pad_connected();
+    if (on) addEventListener("gamepadconnected", Module.vornPadConnected);
+    else removeEventListener("gamepadconnected", Module.vornPadConnected);
+});
+
 EM_JS(int, vorn_gamepads_allowed, (), {
     try {
         if (navigator.getGamepads) navigator.getGamepads();
@@ -144,6 +150,10 @@ void showContextLostLine(bool shown) {
 
 void setTitle(const char* title) {
     vorn_set_title(title);
+}
+
+void listenForPads(bool on) {
+    vorn_listen_for_pads(on ? 1 : 0);
 }
 
 void offerControls(bool on) {

@@ -42,6 +42,12 @@ void offerControls(bool on);
 // it go dark again.
 void keepScreenOn(bool on);
 
+// Tells the backend (through vorn_pad_connected, web_events.cpp) when the browser announces a
+// pad, or stops. The page's own listener: Emscripten's reads the pads once as it is set, which
+// some of its releases do and others not, and a browser that refuses pads would then never
+// announce one to the game.
+void listenForPads(bool on);
+
 // Whether the browser lets the page read gamepads: a permissions policy (a cross-origin frame
 // on a game portal) makes it refuse. The console says why once when it does.
 bool gamepadsAllowed();
