@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -24,8 +23,7 @@ struct PadSample {
 // pad with the browser's standard mapping is read: buttons 0 (south face), 1 (east face), 8
 // (Back/Select) and 12 to 15 (the d-pad: up, down, left, right), and the left stick, axes 0
 // and 1. One missing from a sample has been disconnected: what it held comes back without
-// acting. What a pad held when the page lost the focus acts only once let go and pressed again
-// with the focus back, as a pad held across the focus does on the desktop.
+// acting.
 // Limits: a pad without the standard mapping is not read; its buttons' places are unknown.
 class PadSampleReader {
   public:
@@ -33,26 +31,10 @@ class PadSampleReader {
 
     // Every pad connected now.
     void read(const std::vector<PadSample>& pads);
-    // The page lost the focus: what the pads hold is forgotten, and what they still hold at the
-    // next sample is left alone until it is let go.
-    void focusLost() {
-        keys_.forgetAll();
-        refocused_ = true;
-    }
+    // The page lost the focus: what the pads hold is forgotten.
+    void focusLost() { keys_.forgetAll(); }
 
   private:
-    // A pad's buttons, then its stick's two axes.
-    using Controls = std::bitset<PadSample::kButtons + 2>;
-    struct Stale {
-        std::int32_t index;
-        Controls held;
-    };
-
-    static Controls held(const PadSample& pad);
-    PadSample withoutStale(PadSample pad);
-
     PadKeys keys_;
     std::vector<std::int32_t> connected_;
-    std::vector<Stale> stale_;
-    bool refocused_ = false;
 };
