@@ -32,10 +32,19 @@ GameRunner::~GameRunner() {
 }
 
 bool GameRunner::open() {
+    if (!openWindow())
+        return false;
+    openGame();
+    return true;
+}
+
+bool GameRunner::openWindow() {
     const bool fullscreen = request_ == WindowRequest::Fullscreen;
     window_ = std::make_unique<GLWindow>(backend_, kColourBits, fullscreen);
-    if (!window_->create())
-        return false;
+    return window_->create();
+}
+
+void GameRunner::openGame() {
     // Built while the context is current. Its first piece is chosen before the seeding below,
     // so every run starts with the same shape.
     session_ = std::make_unique<GameSession>();
@@ -43,7 +52,6 @@ bool GameRunner::open() {
     window_->setCallback(forwardFrameEvent, session_.get());
     window_->startLoop();
     exitCode_ = ExitCode::Normal;
-    return true;
 }
 
 bool GameRunner::turn() {

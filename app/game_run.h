@@ -34,6 +34,10 @@ class GameRunner {
     // Opens the window and builds the game in it, ready for its first turn. False when the
     // window did not open; the reason has been shown, and finish gives the exit code.
     bool open();
+    // The two halves of open, for a system that must get control back between them (a page:
+    // each is a task of the browser's, and the browser compiles the window's shaders meanwhile).
+    bool openWindow();
+    void openGame();
     // One turn of the window's loop; false once the quit request is taken.
     bool turn();
     // Takes the game and the window down and answers the exit code. The game keeps time by

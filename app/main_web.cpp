@@ -10,11 +10,17 @@
 
 namespace {
 
+// The run opens over the first two frames and draws from the third: the start of the runtime,
+// the window, the game (the images, the atlas, their uploads) and the first drawing are each a
+// task of the browser's, so the page answers in between; and the browser compiles the shaders
+// while the game is built, so the first drawing does not wait for them.
+enum class Stage { Window, Game, Playing };
+
 // Lives from main until the run ends, across the browser's frames.
 struct WebRun {
     WebBackend backend;
     GameRunner runner{backend, WindowRequest::Windowed};
-    bool opened = false;
+    Stage stage = Stage::Window;
 };
 
 // The backend goes after the run is finished: with it go the page's listeners and the hold on
@@ -25,23 +31,29 @@ void end(WebRun* run) {
     WebFrameLoop::endRuntime(code);
 }
 
-// The run opens in the first frame and draws from the next: the start of the runtime, the
-// opening (the context, the images, the atlas) and the first drawing are three tasks of the
-// browser's instead of one, so the page answers in between.
-bool openRun(WebRun* run) {
-    run->opened = true;
-    if (run->runner.open())
-        return true;
-    end(run);
-    return false;
+bool openWindow(WebRun* run) {
+    if (!run->runner.openWindow()) {
+        end(run);
+        return false;
+    }
+    run->stage = Stage::Game;
+    return true;
 }
 
 // Without a context the frames would go unseen, so the turns wait as in a hidden tab: the
 // game's clock goes on, and the first turn after the restore has the whole wait as its time.
 bool turn(void* userData) {
     auto* run = static_cast<WebRun*>(userData);
-    if (!run->opened)
-        return openRun(run);
+    switch (run->stage) {
+        case Stage::Window:
+            return openWindow(run);
+        case Stage::Game:
+            run->runner.openGame();
+            run->stage = Stage::Playing;
+            return true;
+        case Stage::Playing:
+            break;
+    }
     if (run->backend.contextLost())
         return true;
     if (run->runner.turn())
