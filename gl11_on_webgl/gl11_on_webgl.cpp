@@ -13,7 +13,8 @@
 // texture comes back from a copy of its image, and the state the program set is set again
 // (context_restore.h). The program's window is laid over the whole drawing buffer, whatever its
 // size (webgl_frame.h).
-// glReadPixels of RGBA bytes, after the quads gathered so far are drawn; glGetError, WebGL's.
+// glReadPixels of RGBA bytes, after the quads gathered so far are drawn; glGetError, which
+// answers no error without asking WebGL.
 // Limits: any other value of those calls stops the program with its name in the console
 // (refused_call.h); a GL 1.1 call outside the set is not declared (gl11.h), so it fails to
 // compile.
@@ -27,6 +28,7 @@
 #include "gl11_on_webgl/matrix_stacks.h"
 #include "gl11_on_webgl/quad_batch.h"
 #include "gl11_on_webgl/refused_call.h"
+#include "gl11_on_webgl/shown_frame.h"
 #include "gl11_on_webgl/texture_table.h"
 #include "gl11_on_webgl/webgl_frame.h"
 #include "gl11_on_webgl/webgl_quads.h"
@@ -37,6 +39,8 @@ struct Translation {
     MatrixStacks matrices;
     QuadBatch batch;
     WebGLQuads quads;
+    ShownFrame shown;
+    bool clearPending = false;  // the frame's glClear, issued with its quads
     TextureTable textures;
     FixedState fixed;
     GLuint bound = 0;  // the program's name
@@ -54,11 +58,21 @@ Translation& gl() {
 
 // While the context is lost the quads go unseen, as they would on any frame the browser does
 // not show.
-void drawPending() {
+[[gnu::noinline]] void drawPending() {
     Translation& state = gl();
+    if (state.clearPending && !state.lost)
+        emscripten_glClear(GL_COLOR_BUFFER_BIT);
+    state.clearPending = false;
     if (!state.lost)
         state.quads.draw(state.batch, state.textures);
     state.batch.clear();
+}
+
+// Before a call that changes how the quads look, or reads what was drawn: what came before it
+// is drawn under the state it was given with, and the next frame is drawn, not repeated.
+void drawBeforeChange() {
+    drawPending();
+    gl().shown.forget();
 }
 
 // Calls that GL refuses between glBegin and glEnd.
@@ -122,7 +136,7 @@ void setCapability(const char* call, GLenum capability, bool on) {
     const bool offOnly = capability == GL_DEPTH_TEST || capability == GL_CULL_FACE;
     if (capability != GL_BLEND && !(offOnly && !on))
         refuseGLCall(call, capability);
-    drawPending();
+    drawBeforeChange();
     if (capability == GL_BLEND)
         gl().fixed.blend = on;
     if (on)
@@ -133,11 +147,30 @@ void setCapability(const char* call, GLenum capability, bool on) {
 
 }  // namespace
 
+// A frame that clears and draws the quads the canvas shows already is not drawn at all.
 void drawPendingQuads() {
+    Translation& state = gl();
+    state.quads.countFrame();
+    if (!state.clearPending || state.lost) {
+        drawBeforeChange();
+        return;
+    }
+    if (state.shown.repeats(state.batch)) {
+        state.batch.clear();
+        state.clearPending = false;
+        return;
+    }
+    state.shown.remember(state.batch);
     drawPending();
 }
 
+void drawNextFrameAnew() {
+    gl().shown.forget();
+}
+
+// A drawing buffer given a new size is cleared.
 void drawingBufferResized(int width, int height) {
+    gl().shown.forget();
     FixedState& fixed = gl().fixed;
     fixed.viewWidth = width;
     fixed.viewHeight = height;
@@ -151,6 +184,7 @@ void webglContextMade() {
 
 void webglContextLost() {
     gl().lost = true;
+    gl().shown.forget();
 }
 
 void webglContextRestored() {
@@ -192,6 +226,7 @@ void glVertex2s(GLshort x, GLshort y) {
     if (!state.inPrimitive)
         refuseGLCall("glVertex2s", 0);
     state.batch.vertex(state.matrices.toClip(), x, y, state.s, state.t);
+    // The frame's clear goes with the quads drawn here, so presenting draws the rest anew.
     if (state.batch.full())
         drawPending();
 }
@@ -257,7 +292,7 @@ void glDisable(GLenum capability) {
 
 void glBlendFunc(GLenum source, GLenum destination) {
     outsidePrimitive("glBlendFunc");
-    drawPending();
+    drawBeforeChange();
     gl().fixed.blendSource = source;
     gl().fixed.blendDestination = destination;
     emscripten_glBlendFunc(source, destination);
@@ -265,6 +300,7 @@ void glBlendFunc(GLenum source, GLenum destination) {
 
 void glClearColor(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha) {
     outsidePrimitive("glClearColor");
+    drawBeforeChange();
     float* colour = gl().fixed.clearColour;
     colour[0] = red;
     colour[1] = green;
@@ -277,12 +313,15 @@ void glClear(GLbitfield mask) {
     outsidePrimitive("glClear");
     if (mask != GL_COLOR_BUFFER_BIT)
         refuseGLCall("glClear", mask);
-    drawPending();
-    emscripten_glClear(mask);
+    // What was given before the clear belongs to no frame that can be repeated.
+    if (gl().clearPending || !gl().batch.empty())
+        drawBeforeChange();
+    gl().clearPending = true;
 }
 
 void glGenTextures(GLsizei count, GLuint* names) {
     outsidePrimitive("glGenTextures");
+    drawBeforeChange();  // a name drawn with before may now be another texture
     Translation& state = gl();
     for (GLsizei i = 0; i < count; ++i) {
         names[i] = state.textures.add();
@@ -294,7 +333,7 @@ void glGenTextures(GLsizei count, GLuint* names) {
 
 void glDeleteTextures(GLsizei count, const GLuint* names) {
     outsidePrimitive("glDeleteTextures");
-    drawPending();
+    drawBeforeChange();
     Translation& state = gl();
     for (GLsizei i = 0; i < count; ++i) {
         const TextureRecord* record = state.textures.find(names[i]);
@@ -341,7 +380,7 @@ void glTexParameterf(GLenum target, GLenum name, GLfloat value) {
         refuseGLCall("glTexParameterf", target != GL_TEXTURE_2D ? target : name);
     if ((wrap && asEnum != GL_CLAMP) || (filter && asEnum != GL_LINEAR))
         refuseGLCall("glTexParameterf", asEnum);
-    drawPending();
+    drawBeforeChange();
     TextureRecord& record = boundInWebGL("glTexParameterf");
     TextureSampling& sampling = record.sampling;
     if (name == GL_TEXTURE_WRAP_S)
@@ -365,7 +404,7 @@ void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei widt
         refuseGLCall("glTexImage2D", static_cast<unsigned>(internalFormat));
     if (format != GL_RGBA || type != GL_UNSIGNED_BYTE)
         refuseGLCall("glTexImage2D", format != GL_RGBA ? format : type);
-    drawPending();
+    drawBeforeChange();
     TextureTable::keepImage(boundInWebGL("glTexImage2D"), width, height, pixels,
                             gl().fixed.unpackAlignment);
     if (!gl().lost)
@@ -383,9 +422,12 @@ void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format
     emscripten_glReadPixels(x, y, width, height, format, type, pixels);
 }
 
-// Errors only WebGL can raise: every value the translation does not take has stopped the program.
+// Every value the translation does not take has stopped the program, so it has no error of its
+// own to report; and WebGL is not asked for its: its getError waits until the GPU process has
+// done everything it was given, which at the start is the context's making and the shaders'
+// compiling, a long wait for an answer the window's set-up clears and ignores.
 GLenum glGetError() {
-    return emscripten_glGetError();
+    return GL_NO_ERROR;
 }
 
 }  // extern "C"

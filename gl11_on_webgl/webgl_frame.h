@@ -4,8 +4,14 @@
 // the canvas's size and the fate of the WebGL context.
 
 // Hands WebGL the quads the drawing code has given since the last time, in order. Presenting
-// calls it before the browser shows the frame; nothing else needs to (glFlush does not).
+// calls it before the browser shows the frame; nothing else needs to (glFlush does not). A frame
+// that clears and draws exactly what the canvas shows already is not handed over at all: the
+// browser goes on showing the canvas as it is (shown_frame.h).
 void drawPendingQuads();
+
+// The next frame reaches WebGL even where it repeats the one shown: for a benchmark of the
+// drawing itself.
+void drawNextFrameAnew();
 
 // The canvas's drawing buffer is width x height pixels, now and until the next call: the
 // program's window is laid over the whole of it (its clip space does not depend on the size).

@@ -157,7 +157,7 @@ bool WebGLQuads::prepare() {
     return true;
 }
 
-void WebGLQuads::checkLinkOnce() {
+void WebGLQuads::countFrame() {
     if (framesToLinkCheck_ == 0 || --framesToLinkCheck_ != 0)
         return;
     checkLinked(linear_);
@@ -213,7 +213,6 @@ void WebGLQuads::coverIndices(std::size_t quads) {
 void WebGLQuads::draw(const QuadBatch& batch, TextureTable& textures) {
     if (batch.empty() || !prepare())
         return;
-    checkLinkOnce();
     coverIndices(batch.quadCount());
     const auto& vertices = batch.vertices();
     vorn_upload_vertices(vertices.data(),

@@ -30,11 +30,13 @@ class WebGLQuads {
     // compiles while the program starts; the first draw does it otherwise. False while the
     // context is lost.
     bool prepare();
+    // A frame is presented, drawn or not: the programs' link is asked about once, a number of
+    // frames after it was started.
+    void countFrame();
 
   private:
     static constexpr std::uint32_t kUnknown = ~0u;
 
-    void checkLinkOnce();
     void setFilter(TextureRecord& record, bool exact);
     void coverIndices(std::size_t quads);
     void use(std::uint32_t program);

@@ -1,12 +1,14 @@
 // The web build's quad batch: quads keep their order, runs break only where the texture or the
 // way it is sampled changes, and a quad is drawn without filtering only where that gives the
-// very pixels linear filtering gives (every sample at a texel centre, inside the texture).
+// very pixels linear filtering gives (every sample at a texel centre, inside the texture); a frame
+// is repeated only where its quads are the ones shown.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "gl11_on_webgl/matrix_stacks.h"
 #include "gl11_on_webgl/quad_batch.h"
+#include "gl11_on_webgl/shown_frame.h"
 
 namespace {
 
@@ -152,3 +154,24 @@ TEST(WebGLBatch, AFullBatchClearedMidPrimitiveCarriesOnWithTheSameTexture) {
 }
 
 }  // namespace
+
+// A frame is left undrawn only where it would draw exactly the quads the canvas shows.
+TEST(ShownFrame, RepeatsOnlyTheSameQuadsWithTheSameTextures) {
+    const auto frame = [](float pieceX, std::uint32_t labelTexture) {
+        QuadBatch batch;
+        sprite(batch, kAtlas, grid(128, 64), at(pieceX, 44), 32, 32, 0, 0, 0.25f, 0.5f);
+        sprite(batch, labelTexture, grid(64, 32), at(400, 100), 64, 32, 0, 0, 1, 1);
+        return batch;
+    };
+    ShownFrame shown;
+    EXPECT_FALSE(shown.repeats(frame(50, kLabel))) << "nothing shown yet";
+    shown.remember(frame(50, kLabel));
+    EXPECT_TRUE(shown.repeats(frame(50, kLabel)));
+    EXPECT_FALSE(shown.repeats(frame(50.25f, kLabel))) << "a piece moved a quarter pixel";
+    EXPECT_FALSE(shown.repeats(frame(50, kAtlas))) << "the label from another texture";
+    EXPECT_FALSE(shown.repeats(QuadBatch{})) << "the quads gone";
+    shown.forget();
+    EXPECT_FALSE(shown.repeats(frame(50, kLabel))) << "a texture or the buffer changed";
+    shown.remember(QuadBatch{});
+    EXPECT_TRUE(shown.repeats(QuadBatch{})) << "a cleared frame, cleared again";
+}
