@@ -15,7 +15,14 @@
 // Emscripten's script reads the page's settings from the global Module; the rest of the page's
 // names stay inside, clear of the script's own.
 var Module;
-(() => {
+// Run as a worker (below), the file only makes a WebGL context and says when it has.
+if (typeof document === "undefined") {
+  try {
+    new OffscreenCanvas(1, 1).getContext("webgl");
+  } finally {
+    postMessage("started");
+  }
+} else (() => {
   const root = document.documentElement;
   const element = (id) => document.getElementById(id);
   const canvas = element("canvas");
@@ -92,9 +99,10 @@ var Module;
     }, () => {});
   }
   document.addEventListener("visibilitychange", askForScreen);
+  // Asked in a task of its own: the request waits on the browser, and the game opens meanwhile.
   function keepScreenOn(on) {
     screenLock.wanted = !!on;
-    if (on) askForScreen();
+    if (on) setTimeout(askForScreen);
     else if (screenLock.lock) screenLock.lock.release();
   }
 
@@ -266,19 +274,37 @@ var Module;
     if (root.classList.contains("playing")) stopped(event.message);
   });
 
-  if (location.protocol === "file:") {
-    endOfGame(failures.file, null);
-  } else {
-    root.classList.add("playing");
-    // The WebGL context is made now, sized as the game sizes it (window/web/web_gl_context.cpp,
-    // drawing_buffer_fit.cpp), while the files download: its making is a long task of the
-    // browser's own. The game then finds it on the canvas.
+  // The browser starts its graphics for the first WebGL context a page asks for, and the thread
+  // that asks waits meanwhile: hundreds of milliseconds where the drawing is done in software. A
+  // worker asks first, so that the wait is the worker's, and the page's own context then comes
+  // at once. Where a worker cannot draw, the page goes on without it.
+  function graphicsStarted() {
+    return new Promise((resolve) => {
+      if (typeof OffscreenCanvas !== "function") return resolve();
+      const worker = new Worker("page.js");
+      worker.onmessage = worker.onerror = () => {
+        worker.terminate();
+        resolve();
+      };
+    }).catch(() => {});
+  }
+  // Sized as the game sizes it (window/web/web_gl_context.cpp, drawing_buffer_fit.cpp), so the
+  // browser allocates its drawing buffer once. The game then finds it on the canvas.
+  function makeContext() {
     const ratio = devicePixelRatio || 1;
     const scale = Math.min(canvas.clientWidth * ratio / 800, canvas.clientHeight * ratio / 600,
       4096 / 800);
     canvas.width = Math.max(1, Math.round(800 * scale));
     canvas.height = Math.max(1, Math.round(600 * scale));
     canvas.getContext("webgl", { alpha: false, depth: false, stencil: false, antialias: false });
+  }
+
+  if (location.protocol === "file:") {
+    endOfGame(failures.file, null);
+  } else {
+    root.classList.add("playing");
+    // While the files download.
+    const context = graphicsStarted().then(makeContext);
     const module = download("vorngame.wasm");
     Module.instantiateWasm = (imports, receive) => {
       module.then((reply) => instantiate(reply, imports))
@@ -288,7 +314,8 @@ var Module;
     };
     // The script's loader takes the images from the page when it runs, so it comes after
     // them (the head's preload has been downloading it meanwhile).
-    download("vorngame.data").then((reply) => reply.arrayBuffer()).then((images) => {
+    const images = download("vorngame.data").then((reply) => reply.arrayBuffer());
+    Promise.all([images, context]).then(([images]) => {
       Module.getPreloadedPackage = () => images;
       const script = document.createElement("script");
       script.src = "vorngame.js";
