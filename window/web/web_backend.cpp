@@ -98,14 +98,20 @@ BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* tex
     return BoxAnswer::Ok;
 }
 
+// Within a turn (from its events to presenting) the clock is read once, when the turn starts:
+// each reading is a new number object in the page's JavaScript, and a turn, a millisecond or
+// two long, asks a few times.
 std::uint32_t WebBackend::ticks() {
-    return WebPage::milliseconds();
+    return inTurn_ ? turnStart_ : WebPage::milliseconds();
 }
 
 // What the page changed since the last turn that no event tells of: the canvas's size on screen
 // and the pads.
 bool WebBackend::pumpEvents() {
+    turnStart_ = WebPage::milliseconds();
+    inTurn_ = true;
     followCanvasSize();
     readPads();
+    inTurn_ = !quitRequested_;
     return !quitRequested_;
 }

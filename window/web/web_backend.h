@@ -97,6 +97,8 @@ class WebBackend : public WindowBackend {
     std::intptr_t context_ = 0;  // Emscripten's handle of the WebGL context; 0: none
     bool contextLost_ = false;
     bool padConnected_ = false;  // once the browser has announced a pad
-    BufferSize window_;          // the size the window was opened with
-    BufferSize buffer_;          // the canvas's drawing buffer
+    bool inTurn_ = false;        // between a turn's events and its presenting
+    std::uint32_t turnStart_ = 0;
+    BufferSize window_;  // the size the window was opened with
+    BufferSize buffer_;  // the canvas's drawing buffer
 };

@@ -106,6 +106,7 @@ void WebBackend::releaseContext() {
 // context how it is: a loss comes as the canvas's event (web_events.cpp), and until then the
 // browser ignores the calls of a lost context.
 void WebBackend::present() {
+    inTurn_ = false;
     if (context_ != 0)
         drawPendingQuads();
 }

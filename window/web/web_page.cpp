@@ -98,12 +98,14 @@ EM_JS(int, vorn_confirm, (const char* text), {
     return confirm(UTF8ToString(text)) ? 1 : 0;
 });
 
-// The origin read once: each read of it, as of the clock, is a new number object in JavaScript,
-// and the game reads the clock a few times a frame.
-EM_JS(unsigned, vorn_milliseconds, (), {
-    const origin = Module.vornClockOrigin ||
-        (Module.vornClockOrigin = Math.floor(performance.timeOrigin));
-    return (origin + Math.floor(performance.now())) >>> 0;
+// The wall clock's milliseconds are beyond JavaScript's small integers, so a sum made there would
+// be a new number object at each of the few reads a frame: the origin is read once, and the
+// module adds it.
+EM_JS(unsigned, vorn_clock_origin, (), {
+    return Math.floor(performance.timeOrigin) >>> 0;
+});
+EM_JS(int, vorn_milliseconds_since_origin, (), {
+    return Math.floor(performance.now()) | 0;
 });
 // clang-format on
 
@@ -184,7 +186,8 @@ bool confirmBox(const char* text) {
 }
 
 std::uint32_t milliseconds() {
-    return vorn_milliseconds();
+    static const std::uint32_t origin = vorn_clock_origin();
+    return origin + static_cast<std::uint32_t>(vorn_milliseconds_since_origin());
 }
 
 }  // namespace WebPage
