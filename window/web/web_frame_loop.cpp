@@ -1,15 +1,15 @@
 // The turns of a main loop called by the browser, and the runtime's end.
 // Supports: one loop, paced by the browser's animation frames (the display's refresh). A hidden
 // tab gets no frames and so no turns; the loop's clock goes on meanwhile.
-// Limits: a turn that never answers false keeps the page's runtime up until the tab closes.
-// Needs: Emscripten's main loop (emscripten.h) and -sEXIT_RUNTIME=1 for the exit code to reach
-// the page.
+// Limits: a turn that never answers false keeps the page's runtime up until the tab closes. A
+// turn that throws (an abort) ends the frames; the page hears of it from the module's abort or
+// the window's error event.
+// Needs: -sEXIT_RUNTIME=1 for the exit code to reach the page. Emscripten's own main loop is not
+// used: it brings the runtime's whole browser library into the download, and a frame's turn is
+// all the game asks of it.
 #include "window/web/web_frame_loop.h"
 
 #include <emscripten.h>
-
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 
@@ -21,32 +21,57 @@ struct Loop {
 // Outlives main, whose stack the browser takes back once the loop has started.
 Loop loop;
 
-void takeTurn(void* current) {
-    const auto& running = *static_cast<const Loop*>(current);
-    if (!running.turn(running.userData))
-        emscripten_cancel_main_loop();
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE int vorn_take_turn() {
+    return loop.turn(loop.userData) ? 1 : 0;
 }
 
-void exitWith(void* code) {
-    std::exit(static_cast<int>(reinterpret_cast<std::intptr_t>(code)));
+// Ends the runtime though main left it kept up: the page's Module.onExit hears the code.
+EMSCRIPTEN_KEEPALIVE void vorn_end_runtime(int code) {
+    emscripten_force_exit(code);
 }
+
+}  // extern "C"
+
+namespace {
+
+// clang-format off
+// One frame's callback, made once: a turn at each animation frame until a turn answers false.
+EM_JS(void, vorn_request_frames, (), {
+    const frame = () => { if (_vorn_take_turn()) requestAnimationFrame(frame); };
+    requestAnimationFrame(frame);
+});
+
+// The end of the runtime throws its exit status once it has told the page: expected, and
+// caught, as the runtime's own callers catch it.
+EM_JS(void, vorn_end_runtime_later, (int code), {
+    setTimeout(() => {
+        try {
+            _vorn_end_runtime(code);
+        } catch (thrown) {
+            if (!(thrown instanceof ExitStatus)) throw thrown;
+        }
+    });
+});
+// clang-format on
 
 }  // namespace
 
 namespace WebFrameLoop {
 
-// A frame rate of 0 is the browser's own (requestAnimationFrame); simulating an endless loop
-// keeps the runtime up after main, as the turns need.
+// main gives its stack up and leaves the runtime up for the turns: they start at the next frame.
 void run(Turn turn, void* userData) {
     loop = {turn, userData};
-    emscripten_set_main_loop_arg(takeTurn, &loop, 0, 1);
+    vorn_request_frames();
+    emscripten_exit_with_live_runtime();
 }
 
-// While the loop or main is still on its way out, exit would find the runtime kept up for them
-// and leave the page unaware; from a task of its own it ends the runtime and hands the page the
-// code.
+// From a task of its own: a turn, or main, on its way out would otherwise still be on the stack.
 void endRuntime(int code) {
-    emscripten_async_call(exitWith, reinterpret_cast<void*>(static_cast<std::intptr_t>(code)), 0);
+    vorn_end_runtime_later(code);
 }
 
 }  // namespace WebFrameLoop
