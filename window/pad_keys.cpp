@@ -38,16 +38,29 @@ void PadKeys::unplug(std::int32_t pad) {
                 pads_.end());
 }
 
+void PadKeys::forgetAllUntilLetGo() {
+    constexpr Held kHeld = (Held{1} << kStale) - 1;
+    for (auto& entry : pads_)
+        entry.second = (entry.second & ~kHeld) | (entry.second & kHeld) << kStale;
+}
+
 void PadKeys::hold(Held& held, Control control, bool down) {
-    if (held[control] == down)
+    const Held bit = Held{1} << control;
+    if ((held & bit << kStale) != 0) {
+        if (!down)
+            held &= ~(bit << kStale);
         return;
-    held[control] = down;
+    }
+    if (((held & bit) != 0) == down)
+        return;
+    held ^= bit;
     tell_({down ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp, keyOf(control), false});
 }
 
 void PadKeys::button(std::int32_t pad, PadButton button, bool down) {
     static_assert(DpadRight == static_cast<int>(PadButton::DpadRight),
                   "the buttons lead the controls, in the same order");
+    static_assert(kControls <= kStale, "a pad's held and stale controls share one word");
     hold(heldBy(pad), static_cast<Control>(static_cast<int>(button)), down);
 }
 
@@ -59,8 +72,10 @@ void PadKeys::axis(std::int32_t pad, PadAxis axis, double position) {
     Held& held = heldBy(pad);
     const Control low = axis == PadAxis::StickX ? StickLeft : StickUp;
     const Control high = axis == PadAxis::StickX ? StickRight : StickDown;
-    const bool lowHeld = pushed(held[low], position, -1);
-    const bool highHeld = pushed(held[high], position, 1);
+    // A stale direction keeps its hysteresis: it is let go only once back near the centre.
+    const Held down = held | held >> kStale;
+    const bool lowHeld = pushed((down >> low & 1) != 0, position, -1);
+    const bool highHeld = pushed((down >> high & 1) != 0, position, 1);
     if (!lowHeld)
         hold(held, low, false);
     if (!highHeld)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -36,7 +35,12 @@ class PadKeys {
     // A position outside -1..1 counts as the nearest end, one that is not a number as the centre.
     void axis(std::int32_t pad, PadAxis axis, double position);
     void unplug(std::int32_t pad);
+    // For a system that reports changes: a control still held comes back without acting, and
+    // its next press is new.
     void forgetAll() { pads_.clear(); }
+    // For a system that reports states (the control seen held at every sample): a control still
+    // held acts again only once it has been seen let go, as it would where changes are reported.
+    void forgetAllUntilLetGo();
 
   private:
     enum Control {
@@ -53,7 +57,10 @@ class PadKeys {
         StickRight,
         kControls
     };
-    using Held = std::bitset<kControls>;
+    // A pad's controls, a bit each: held in the low half; in the high half, stale: held when
+    // the focus went, and not let go since.
+    using Held = std::uint32_t;
+    static constexpr int kStale = 16;
 
     void hold(Held& held, Control control, bool down);
     Held& heldBy(std::int32_t pad);

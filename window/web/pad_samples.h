@@ -31,8 +31,9 @@ class PadSampleReader {
 
     // Every pad connected now.
     void read(const std::vector<PadSample>& pads);
-    // The page lost the focus: what the pads hold is forgotten.
-    void focusLost() { keys_.forgetAll(); }
+    // The page lost the focus: what the pads hold is forgotten, and what is still held when the
+    // focus comes back acts only once let go and pressed again, as on the desktop.
+    void focusLost() { keys_.forgetAllUntilLetGo(); }
 
   private:
     PadKeys keys_;
