@@ -83,7 +83,7 @@ async function measurePlay(browser, url, phone) {
     const result = await page.evaluate(() => ({
         tasks: window.vornLongTasks,
         buffer: [Module.canvas.width, Module.canvas.height],
-        ended: !document.getElementById("ended").hidden,
+        ended: !document.getElementById("end").hidden,
     }));
     await page.close();
     if (errors.length > 0) throw new Error(`the page failed: ${errors.join("; ")}`);
