@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -31,3 +33,20 @@ std::map<std::string, std::string> readDesktopEntry(const std::filesystem::path&
 // An Exec value split into the program and its arguments the way a desktop does: string
 // escapes first, then double-quoted arguments with their backslash escapes.
 std::vector<std::string> execArguments(const std::string& value);
+
+// The lines of a checker's report (lintian, appstreamcli) that are errors or warnings: "E: ..."
+// and "W: ...", indented or not.
+std::string errorAndWarningLines(const std::string& report);
+
+// The package the test setup built, unpacked under root_ as dpkg would lay it out under /.
+class UnpackedPackage : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    std::filesystem::path installed(const std::string& installedPath) const {
+        return underRoot(root_, installedPath);
+    }
+
+    TempFolder scratch_;
+    const std::filesystem::path root_ = scratch_.path() / "root";
+    std::filesystem::path deb_;
+};
