@@ -23,14 +23,6 @@ fs::path debianPackageIn(const fs::path& folder, std::string& why) {
     return {};
 }
 
-fs::path builtDebianPackage(std::string& why) {
-    return debianPackageIn(VORN_PACKAGE_DIR, why);
-}
-
-fs::path releaseDebianPackage(std::string& why) {
-    return debianPackageIn(VORN_RELEASE_PACKAGE_DIR, why);
-}
-
 std::string unpackInto(const fs::path& deb, const fs::path& root) {
     CommandResult unpacked = runCommand({"dpkg-deb", "-x", deb.string(), root.string()});
     return unpacked.exitCode == 0 ? "" : "dpkg-deb -x failed: " + unpacked.output;
@@ -38,7 +30,7 @@ std::string unpackInto(const fs::path& deb, const fs::path& root) {
 
 void UnpackedPackage::SetUp() {
     std::string why;
-    deb_ = builtDebianPackage(why);
+    deb_ = debianPackageIn(VORN_PACKAGE_DIR, why);
     ASSERT_FALSE(deb_.empty()) << why;
     ASSERT_EQ(unpackInto(deb_, root_), "");
 }
@@ -87,23 +79,8 @@ std::string unescapeString(const std::string& value) {
             continue;
         }
         const char next = value[++i];
-        switch (next) {
-            case 's':
-                out += ' ';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            default:
-                out += next;
-                break;
-        }
+        const std::size_t escape = std::string("sntr").find(next);
+        out += escape == std::string::npos ? next : " \n\t\r"[escape];
     }
     return out;
 }

@@ -9,15 +9,11 @@
 
 #include "tests/support/files.h"
 
-// The one vorngame_*.deb in `folder`, or an empty path (with the reason in `why`).
-std::filesystem::path debianPackageIn(const std::filesystem::path& folder, std::string& why);
-
-// The package the test setup built from the test tree (package.build_deb).
-std::filesystem::path builtDebianPackage(std::string& why);
-
-// The package that ships: Release, built the way scripts/package builds it
+// The one vorngame_*.deb in `folder`, or an empty path (with the reason in `why`): in
+// VORN_PACKAGE_DIR the package the test setup built from the test tree (package.build_deb), in
+// VORN_RELEASE_PACKAGE_DIR the one that ships, built as scripts/package builds it
 // (package.build_release_deb).
-std::filesystem::path releaseDebianPackage(std::string& why);
+std::filesystem::path debianPackageIn(const std::filesystem::path& folder, std::string& why);
 
 // The package's files laid out under `root` as dpkg would lay them out under /; answers
 // dpkg-deb's complaint, or "" on success.

@@ -53,7 +53,7 @@ class ReleasePackage : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string why;
-        deb_ = releaseDebianPackage(why);
+        deb_ = debianPackageIn(VORN_RELEASE_PACKAGE_DIR, why);
         ASSERT_FALSE(deb_.empty()) << why;
     }
     fs::path deb_;
