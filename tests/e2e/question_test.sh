@@ -67,8 +67,7 @@ wait_for_drawing
     fail "the box's own connection was taken for the game's"
 [ "$(grep -c "Use Windowed Mode Instead?" "$work/game.err")" = 1 ] ||
     fail "the question was printed more than once"
-xdotool mousemove 400 300
-xdotool key Escape
+press VornGame key Escape
 expect_exit 0
 note "the box's connection closed: asked again, Yes played in a window"
 
