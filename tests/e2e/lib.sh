@@ -40,11 +40,10 @@ note() { echo "e2e: $*"; }
 # Starts Xvfb on a free display number of its own choosing, screen WIDTHxHEIGHT at 24 bits
 # unless the size says otherwise (WIDTHxHEIGHTxDEPTH).
 start_xvfb() {
-    local size=$1
-    virtual_display_start "$size" "$work/xvfb.log" ||
+    virtual_display_start "$1" "$work/xvfb.log" ||
         fail "Xvfb did not start: $(cat "$work/xvfb.log")"
     started+=("$VIRTUAL_DISPLAY_PID")
-    note "Xvfb $size on $DISPLAY"
+    note "Xvfb $1 on $DISPLAY"
 }
 
 start_game() {

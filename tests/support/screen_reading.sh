@@ -91,11 +91,10 @@ lit_share() { "$SCREEN_CONVERT" "$1" -crop "$2" +repage -format '%[fx:mean]' inf
 # readout_shown SHOT X0 Y0: the score label with its five digits and the level label with its
 # digit are drawn, and the strip between the well and the read-out is black.
 readout_shown() {
-    local region share
-    for region in 64x32+400+100 160x32+464+100 64x32+400+140 32x32+464+140; do
-        local w=${region%%x*} rest=${region#*x}
-        local h=${rest%%+*} xy=${rest#*+}
-        share=$(lit_share "$1" "${w}x${h}+$((${xy%%+*} + $2))+$((${xy#*+} + $3))")
+    local region w h x y share
+    for region in "64 32 400 100" "160 32 464 100" "64 32 400 140" "32 32 464 140"; do
+        read -r w h x y <<<"$region"
+        share=$(lit_share "$1" "${w}x${h}+$((x + $2))+$((y + $3))")
         awk -v s="$share" 'BEGIN {exit !(s > 0.05)}' || return 1
     done
     share=$(lit_share "$1" "30x200+$((360 + $2))+$((100 + $3))")

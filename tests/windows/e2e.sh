@@ -39,9 +39,8 @@ logged() {  # logged LOG TEXT: the program printed TEXT (its logs come with CRLF
 # frame_up SHOT X0 Y0: takes a screenshot and answers whether a piece is in the well yet.
 frame_up() { [ "$(piece_at "$@")" != none ]; }
 
-# Fields of piece_in's answer (colour column row shape cells): the column, and the colour, column
-# and shape (the row depends on how long the piece has been falling).
-column_of() { cut -s -d' ' -f2 <<<"$1"; }
+# Colour, column and shape of piece_in's answer (colour column row shape cells): the row depends
+# on how long the piece has been falling.
 identity_of() { cut -s -d' ' -f1,2,4 <<<"$1"; }
 
 # ends_on TITLE KEY CODE WHAT: the key pressed in that window ends the program with that code.
@@ -76,11 +75,11 @@ full_screen_cases() {
     press VornGame keydown Left
     sleep 0.5
     check "holding Left does not move the piece" \
-        equal "$(column_of "$(piece_at "$work/left-held.png" 0 0)")" 5
+        equal "$(piece_at "$work/left-held.png" 0 0 | cut -s -d' ' -f2)" 5
     press VornGame keyup Left
     sleep 0.5
     check "releasing Left moves the piece one column left" \
-        equal "$(column_of "$(piece_at "$work/left-released.png" 0 0)")" 4
+        equal "$(piece_at "$work/left-released.png" 0 0 | cut -s -d' ' -f2)" 4
     ends_on VornGame Escape 0 "Escape ends the program with exit code 0"
 
     game_start "$run_dir" "$work/fullscreen-altf4.log"
