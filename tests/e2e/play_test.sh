@@ -11,8 +11,9 @@ wait_for_drawing
 
 before=$(shot before)
 check_well "$before"
-read -r _ column row _ <<<"$(piece_in "$before" 0 0)"
+read -r _ column row _ cells <<<"$(piece_in "$before" 0 0)"
 [ -n "$column" ] || fail "no piece in the well"
+[ "$cells" = 4 ] || fail "the piece shows $cells cells, not 4"
 # The piece's cells may start a column left of column 5.
 [ "$column" -ge 4 ] && [ "$column" -le 6 ] || fail "piece starts at column $column, not near 5"
 [ "$row" -lt 8 ] || fail "piece at row $row, not near the top"
