@@ -4,6 +4,7 @@
 set -euo pipefail
 # shellcheck source=../support/virtual_display.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/virtual_display.sh"
+# SDL under Xvfb shows a window within seconds: a longer wait only delays a failing run's end.
 VORN_WAIT_LIMIT=${VORN_WAIT_LIMIT:-30}
 # shellcheck source=../support/screen_reading.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/screen_reading.sh"
