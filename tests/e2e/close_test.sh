@@ -7,15 +7,15 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb 800x600
 
 start_game
-window=$(wait_for_window VornGame 20)
+window=$(wait_for_window VornGame)
 "$VORN_SEND_CLOSE" "$window"
-expect_exit 0 15
+expect_exit 0
 note "closed by WM_DELETE_WINDOW"
 
 for signal in TERM INT; do
     start_game
-    wait_for_window VornGame 20 >/dev/null
+    wait_for_window VornGame >/dev/null
     kill -s "$signal" "$game_pid"
-    expect_exit 0 15
+    expect_exit 0
     note "closed by SIG$signal"
 done

@@ -21,9 +21,9 @@ started+=("$XORG_DUMMY_PID")
 # Starts the game and waits until it plays full screen at 800x600.
 play_full_screen() {
     start_game
-    window=$(wait_for_window VornGame 20)
+    wait_for_window VornGame >/dev/null
     screen_size_becomes 800x600 20 || fail "the screen is $(screen_size), not 800x600"
-    wait_for_drawing 20
+    wait_for_drawing
 }
 
 # The process the program runs the game in (the program itself outlives it).
@@ -35,23 +35,22 @@ desktop_is_back() {
 }
 
 play_full_screen
-geometry=$(geometry_of "$window")
-[ "$geometry" = "800x600+0+0" ] || fail "window geometry $geometry, expected 800x600+0+0"
+game_window_at_origin
 check_well "$(shot full-screen)"
-key_in_window "$window" Escape
-expect_exit 0 15
+press VornGame key Escape
+expect_exit 0
 desktop_is_back Escape
 
 play_full_screen
 kill -TERM "$(game_process)"
-expect_exit 0 15
+expect_exit 0
 desktop_is_back SIGTERM
 
 for ending in SEGV:139 ABRT:134 KILL:137; do
     signal=${ending%%:*}
     play_full_screen
     kill "-$signal" "$(game_process)"
-    expect_exit "${ending#*:}" 15
+    expect_exit "${ending#*:}"
     desktop_is_back "SIG$signal"
     grep -q "^vorngame: the game ended by signal .*; the display mode was put back$" \
         "$work/game.err" || fail "no line on stderr saying how the game ended: $(cat "$work/game.err")"

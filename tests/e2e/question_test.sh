@@ -9,16 +9,15 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb 1024x768
 
 start_game
-question=$(wait_for_window "Lumo GL" 20)
+wait_for_window "Lumo GL" >/dev/null
 grep -q "Use Windowed Mode Instead?" "$work/game.err" || fail "the question is not on stderr"
 grep -q "closest is 1024x768" "$work/game.err" || fail "the reason is not on stderr"
-key_in_window "$question" Return
-window=$(wait_for_window VornGame 20)
-geometry=$(geometry_of "$window")
-[ "$geometry" = "800x600+0+0" ] || fail "window geometry $geometry, expected 800x600+0+0"
-wait_for_drawing 20
+press "Lumo GL" key Return
+game_window_at_origin
+window=$(window_named VornGame)
+wait_for_drawing
 check_well "$(shot windowed)"
-note "Yes: the game in a window at $geometry"
+note "Yes: the game in an 800x600 window at (0, 0)"
 
 # Without a window manager the keyboard goes where the pointer is, unless a window has been
 # given the focus; the root window with the pointer outside the game is "another window".
@@ -37,17 +36,17 @@ xdotool mousemove 400 300
 xdotool windowfocus "$window"
 sleep 0.3
 xdotool key Escape
-expect_exit 0 15
+expect_exit 0
 
 start_game
-question=$(wait_for_window "Lumo GL" 20)
-key_in_window "$question" Escape
-closing=$(wait_for_window ERROR 20)
+wait_for_window "Lumo GL" >/dev/null
+press "Lumo GL" key Escape
+wait_for_window ERROR >/dev/null
 grep -q "^vorngame: ERROR: Program Will Now Close.$" "$work/game.err" ||
     fail "\"Program Will Now Close.\" is not on stderr"
 [ -z "$(window_named VornGame)" ] || fail "a game window exists after No"
-key_in_window "$closing" Return
-expect_exit 1 15
+press ERROR key Return
+expect_exit 1
 ! grep -q '\.raw"' "$work/game.err" || fail "the game was built (it read its image files) after No"
 [ -z "$(window_named VornGame)" ] || fail "a game window exists after No"
 root=$(xwininfo -root | awk '/-geometry/ { print $2 }')
@@ -58,30 +57,29 @@ note "No: the program closed without a game"
 # closes that connection (as xkill would), the game's own display is still there: it does not
 # say it lost it, and asks again.
 start_game
-question=$(wait_for_window "Lumo GL" 20)
+question=$(wait_for_window "Lumo GL")
 xdotool windowkill "$question"
-question=$(wait_for_window "Lumo GL" 20)
-key_in_window "$question" Return
-wait_for_window VornGame 20 >/dev/null
-wait_for_drawing 20
+wait_for_window "Lumo GL" >/dev/null
+press "Lumo GL" key Return
+wait_for_window VornGame >/dev/null
+wait_for_drawing
 ! grep -q "connection to the X server" "$work/game.err" ||
     fail "the box's own connection was taken for the game's"
 [ "$(grep -c "Use Windowed Mode Instead?" "$work/game.err")" = 1 ] ||
     fail "the question was printed more than once"
-xdotool mousemove 400 300
-xdotool key Escape
-expect_exit 0 15
+press VornGame key Escape
+expect_exit 0
 note "the box's connection closed: asked again, Yes played in a window"
 
 # An 8-bit screen: the X server offers no OpenGL pixel format for the window.
 start_xvfb 1024x768x8
 start_game
-question=$(wait_for_window "Lumo GL" 20)
-key_in_window "$question" Return
-failure=$(wait_for_window ERROR 20)
+wait_for_window "Lumo GL" >/dev/null
+press "Lumo GL" key Return
+wait_for_window ERROR >/dev/null
 grep -q "^vorngame: ERROR: Can't Find A Suitable PixelFormat\. (" "$work/game.err" ||
     fail "no \"Can't Find A Suitable PixelFormat.\" on stderr"
-key_in_window "$failure" Return
-expect_exit 1 15
+press ERROR key Return
+expect_exit 1
 [ -z "$(window_named VornGame)" ] || fail "a game window exists after the failure"
 note "no pixel format: $(grep -o "PixelFormat.*" "$work/game.err")"

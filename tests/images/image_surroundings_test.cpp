@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -66,10 +67,7 @@ std::string playAndDraw() {
 }
 
 int lines(const std::string& text) {
-    int count = 0;
-    for (char c : text)
-        count += c == '\n';
-    return count;
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
 TEST(ImageSurroundings, EachFileSpoiltEachWayGivesOneClearWarning) {

@@ -12,7 +12,3 @@ inline CommandResult runMakeImages(std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), VORN_MAKE_IMAGES);
     return runCommand(arguments);
 }
-
-inline std::filesystem::path assetsFolder() {
-    return std::filesystem::path(VORN_SOURCE_DIR) / "assets";
-}

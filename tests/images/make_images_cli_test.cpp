@@ -19,8 +19,12 @@ testing::AssertionResult HasText(const std::string& output, const std::string& t
     return testing::AssertionFailure() << "\"" << text << "\" not in: " << output;
 }
 
-TEST(MakeImagesCommand, MissingOutputFolderIsNamedAndNothingIsWritten) {
+// Each case writes into a fresh folder of its own.
+struct MakeImagesCommand : testing::Test {
     TempFolder temp;
+};
+
+TEST_F(MakeImagesCommand, MissingOutputFolderIsNamedAndNothingIsWritten) {
     const fs::path missing = temp.path() / "no-such-folder";
     const CommandResult run = runMakeImages({missing.string()});
     EXPECT_EQ(run.exitCode, 1);
@@ -29,8 +33,7 @@ TEST(MakeImagesCommand, MissingOutputFolderIsNamedAndNothingIsWritten) {
     EXPECT_FALSE(fs::exists(missing));
 }
 
-TEST(MakeImagesCommand, OutputFolderThatIsAFileIsRefused) {
-    TempFolder temp;
+TEST_F(MakeImagesCommand, OutputFolderThatIsAFileIsRefused) {
     const fs::path file = temp.path() / "plain-file";
     std::ofstream(file) << "not a folder";
     const CommandResult run = runMakeImages({file.string()});
@@ -39,7 +42,7 @@ TEST(MakeImagesCommand, OutputFolderThatIsAFileIsRefused) {
     EXPECT_EQ(fs::file_size(file), 12u);
 }
 
-TEST(MakeImagesCommand, WrongArgumentsPrintUsage) {
+TEST_F(MakeImagesCommand, WrongArgumentsPrintUsage) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{
              {}, {"a", "b"}, {"--preview"}, {"--unknown"}, {"--preview", "p.png", "1", "2", "3"}}) {
         const CommandResult run = runMakeImages(arguments);
@@ -48,8 +51,7 @@ TEST(MakeImagesCommand, WrongArgumentsPrintUsage) {
     }
 }
 
-TEST(MakeImagesCommand, PreviewRefusesValuesTheGameCannotHold) {
-    TempFolder temp;
+TEST_F(MakeImagesCommand, PreviewRefusesValuesTheGameCannotHold) {
     const std::string png = (temp.path() / "p.png").string();
     for (const char* score : {"-5", "12x", "", "+3", "2147483648", "99999999999999999999"}) {
         const CommandResult run = runMakeImages({"--preview", png, score});
@@ -60,8 +62,7 @@ TEST(MakeImagesCommand, PreviewRefusesValuesTheGameCannotHold) {
     EXPECT_FALSE(fs::exists(png));
 }
 
-TEST(MakeImagesCommand, PreviewIntoMissingFolderFailsAndNamesTheFile) {
-    TempFolder temp;
+TEST_F(MakeImagesCommand, PreviewIntoMissingFolderFailsAndNamesTheFile) {
     const fs::path png = temp.path() / "missing" / "p.png";
     const CommandResult run = runMakeImages({"--preview", png.string()});
     EXPECT_EQ(run.exitCode, 1);
@@ -69,8 +70,7 @@ TEST(MakeImagesCommand, PreviewIntoMissingFolderFailsAndNamesTheFile) {
     EXPECT_TRUE(HasText(run.output, png.string()));
 }
 
-TEST(MakeImagesCommand, RewritingLeavesNoTemporaryFilesBehind) {
-    TempFolder temp;
+TEST_F(MakeImagesCommand, RewritingLeavesNoTemporaryFilesBehind) {
     ASSERT_EQ(runMakeImages({temp.path().string()}).exitCode, 0);
     ASSERT_EQ(runMakeImages({temp.path().string()}).exitCode, 0);
     int files = 0;

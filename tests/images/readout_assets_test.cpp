@@ -17,7 +17,7 @@ Bytes bytesOf(const std::filesystem::path& file) {
 }
 
 Bytes asset(const std::string& name) {
-    return bytesOf(assetsFolder() / name);
+    return bytesOf(std::filesystem::path(VORN_SOURCE_DIR) / "assets" / name);
 }
 
 std::size_t expectedSize(const std::string& name) {

@@ -16,8 +16,9 @@ command -v valgrind >/dev/null || { echo "FAIL: valgrind is not installed" >&2; 
 mkdir -p "$work_dir"
 run_dir=$(dirname "$program")
 
-# The end-to-end helpers: a private Xvfb, waiting for windows and frames, exit codes.
-export VORNGAME=$program VORN_RUN_DIR=$run_dir
+# The end-to-end helpers: a private Xvfb, waiting for windows and frames, exit codes; each wait
+# long enough for a program under memcheck.
+export VORNGAME=$program VORN_RUN_DIR=$run_dir VORN_WAIT_LIMIT=300
 source "$source_dir/tests/e2e/lib.sh"
 
 # One report per process: memcheck follows every fork. Helpers that SDL may start are not the
@@ -50,15 +51,15 @@ trap 'status=$?; [ $status -eq 0 ] || report; cleanup; exit $status' EXIT
 
 start_xvfb 800x600
 start_game
-wait_for_window VornGame 300 >/dev/null
-wait_for_drawing 300
+wait_for_window VornGame >/dev/null
+wait_for_drawing
 note "first frame drawn under memcheck"
 for key in Left Right Up space Down Left; do
     xdotool key "$key"
     sleep 1
 done
 xdotool key Escape
-expect_exit 0 300
+expect_exit 0
 main_log="$work_dir/memcheck.$game_pid.log"
 [ -s "$main_log" ] || fail "no memcheck report for the program (pid $game_pid)"
 # The program's own processes: the guardian, and the game it forked.

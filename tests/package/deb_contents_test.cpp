@@ -32,8 +32,8 @@ std::map<std::string, Member> membersOf(const std::string& listing) {
 }
 
 // The package's control field, from `dpkg-deb -f`.
-std::string controlField(const std::string& deb, const std::string& field) {
-    CommandResult result = runCommand({"dpkg-deb", "-f", deb, field});
+std::string controlField(const std::filesystem::path& deb, const std::string& field) {
+    CommandResult result = runCommand({"dpkg-deb", "-f", deb.string(), field});
     return result.exitCode == 0 ? result.output : "";
 }
 
@@ -57,18 +57,10 @@ std::set<std::string> dependedOn(const std::string& depends) {
     return names;
 }
 
-class DebianPackage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string why;
-        deb_ = builtDebianPackage(why).string();
-        ASSERT_FALSE(deb_.empty()) << why;
-    }
-    std::string deb_;
-};
+using DebianPackage = UnpackedPackage;
 
 TEST_F(DebianPackage, HoldsLauncherProgramImagesMenuEntryIconsManualPageAndDocs) {
-    CommandResult listing = runCommand({"dpkg-deb", "-c", deb_});
+    CommandResult listing = runCommand({"dpkg-deb", "-c", deb_.string()});
     ASSERT_EQ(listing.exitCode, 0) << listing.output;
     const std::map<std::string, Member> members = membersOf(listing.output);
 

@@ -34,19 +34,8 @@ std::pair<std::uint32_t, std::uint32_t> pngSize(const fs::path& file) {
     return {bigEndian(16), bigEndian(20)};
 }
 
-class UnpackedPackage : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string why;
-        const fs::path deb = builtDebianPackage(why);
-        ASSERT_FALSE(deb.empty()) << why;
-        ASSERT_EQ(unpackInto(deb, root_.path()), "");
-    }
-    TempFolder root_;
-};
-
 TEST_F(UnpackedPackage, MenuEntryIsValidAndStartsTheInstalledLauncher) {
-    const fs::path entry = underRoot(root_.path(), kEntryPath);
+    const fs::path entry = installed(kEntryPath);
     CommandResult validation = runCommand({"desktop-file-validate", entry.string()});
     EXPECT_EQ(validation.exitCode, 0) << validation.output;
     EXPECT_EQ(validation.output, "");
@@ -60,19 +49,19 @@ TEST_F(UnpackedPackage, MenuEntryIsValidAndStartsTheInstalledLauncher) {
     const std::vector<std::string> exec = execArguments(keys["Exec"]);
     ASSERT_EQ(exec.size(), 1u) << keys["Exec"];
     EXPECT_EQ(exec[0], "/usr/games/vorngame");
-    EXPECT_TRUE(isExecutableFile(underRoot(root_.path(), exec[0])));
+    EXPECT_TRUE(isExecutableFile(installed(exec[0])));
 }
 
 // The icon theme ignores an icon whose pixels do not match the size of its folder.
 TEST_F(UnpackedPackage, EveryIconIsAPngOfItsFolderSize) {
     for (std::uint32_t size : {16u, 24u, 32u, 48u, 64u, 128u, 256u}) {
         const std::string side = std::to_string(size);
-        const fs::path icon = underRoot(
-            root_.path(), "/usr/share/icons/hicolor/" + side + "x" + side + "/apps/vorngame.png");
+        const fs::path icon =
+            installed("/usr/share/icons/hicolor/" + side + "x" + side + "/apps/vorngame.png");
         EXPECT_EQ(pngSize(icon), std::make_pair(size, size)) << icon;
     }
     const std::string svg =
-        fileBytes(underRoot(root_.path(), "/usr/share/icons/hicolor/scalable/apps/vorngame.svg"));
+        fileBytes(installed("/usr/share/icons/hicolor/scalable/apps/vorngame.svg"));
     EXPECT_NE(svg.find("<svg"), std::string::npos);
 }
 

@@ -4,12 +4,12 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "tests/package/game_probe.h"
 #include "tests/package/package_files.h"
 #include "tests/support/child_process.h"
 
@@ -20,82 +20,81 @@ namespace {
 // What the program prints for each image file it could not read.
 constexpr const char* kImageWarning = "vorngame: image file";
 
-class InstalledGame : public ::testing::Test {
+class InstalledGame : public UnpackedPackage {
   protected:
     void SetUp() override {
-        std::string why;
-        const fs::path deb = builtDebianPackage(why);
-        ASSERT_FALSE(deb.empty()) << why;
-        root_ = scratch_.path() / "root";
-        elsewhere_ = scratch_.path() / "elsewhere";
+        UnpackedPackage::SetUp();
         fs::create_directories(elsewhere_);
-        ASSERT_EQ(unpackInto(deb, root_), "");
     }
 
-    GameRun play(const std::vector<std::string>& command, const fs::path& workDir) {
-        return playBriefly(command, workDir, scratch_.path());
+    // The game played briefly (play_briefly.sh): it answers 0 once the game showed its window,
+    // drew its well and ended with 0 on Escape, and prints the read-out's brightness and the
+    // game's standard error.
+    static CommandResult play(const fs::path& program, const fs::path& workDir) {
+        return runCommand({"bash", VORN_PLAY_BRIEFLY, workDir.string(), program.string()});
+    }
+
+    // The brightest channel (0..255) over the score and level read-out; -1 when not seen.
+    static int readoutBrightness(const CommandResult& run) {
+        const std::string label = "read-out brightness: ";
+        const std::size_t at = run.output.find(label);
+        return at == std::string::npos ? -1 : std::atoi(run.output.c_str() + at + label.size());
     }
 
     // The run reached its first frame, showed the read-out, reported nothing and ended on
     // Escape.
-    static void expectReadoutShown(const GameRun& run) {
-        EXPECT_TRUE(run.windowShown) << run.errors;
-        EXPECT_TRUE(run.drawn) << run.errors;
-        EXPECT_GT(run.readoutBrightness, 100) << "the score and level read-out is blank";
-        EXPECT_EQ(run.errors.find(kImageWarning), std::string::npos) << run.errors;
-        EXPECT_EQ(run.exitCode, 0) << run.errors;
+    static void expectReadoutShown(const CommandResult& run) {
+        EXPECT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_GT(readoutBrightness(run), 100) << "the score and level read-out is blank";
+        EXPECT_EQ(run.output.find(kImageWarning), std::string::npos) << run.output;
     }
 
-    TempFolder scratch_;
-    fs::path root_;       // the package unpacked as dpkg lays it out
-    fs::path elsewhere_;  // an empty folder, standing for wherever the player happens to be
+    // An empty folder, standing for wherever the player happens to be.
+    const fs::path elsewhere_ = scratch_.path() / "elsewhere";
 };
 
 TEST_F(InstalledGame, StartedAsItsMenuEntryStartsItFindsItsImages) {
-    auto keys = readDesktopEntry(underRoot(root_, "/usr/share/applications/vorngame.desktop"));
-    std::vector<std::string> command = execArguments(keys["Exec"]);
-    ASSERT_FALSE(command.empty());
-    command[0] = underRoot(root_, command[0]).string();
+    auto keys = readDesktopEntry(installed("/usr/share/applications/vorngame.desktop"));
+    const std::vector<std::string> command = execArguments(keys["Exec"]);
+    ASSERT_EQ(command.size(), 1u) << keys["Exec"];
     // A desktop starts the entry in its Path folder if it names one, else somewhere of its own.
-    const fs::path workDir = keys.count("Path") ? underRoot(root_, keys["Path"]) : elsewhere_;
+    const fs::path workDir = keys.count("Path") ? installed(keys["Path"]) : elsewhere_;
 
-    expectReadoutShown(play(command, workDir));
+    expectReadoutShown(play(installed(command[0]), workDir));
 }
 
 // A player may link the command into a folder of their own; the launcher still finds the rest.
 TEST_F(InstalledGame, StartedThroughALinkFromAnotherFolderFindsItsImages) {
     const fs::path link = scratch_.path() / "bin" / "vorngame";
     fs::create_directories(link.parent_path());
-    fs::create_symlink(underRoot(root_, "/usr/games/vorngame"), link);
+    fs::create_symlink(installed("/usr/games/vorngame"), link);
 
-    expectReadoutShown(play({link.string()}, elsewhere_));
+    expectReadoutShown(play(link, elsewhere_));
 }
 
 // The check above can fail: the program itself, started away from its images, reports them.
 TEST_F(InstalledGame, ProgramStartedAwayFromItsImagesReportsThem) {
-    GameRun run = play({underRoot(root_, "/usr/lib/games/vorngame/vorngame").string()}, elsewhere_);
-    EXPECT_TRUE(run.drawn) << run.errors;
-    EXPECT_EQ(run.readoutBrightness, 0);
-    EXPECT_EQ(run.exitCode, 0) << run.errors;
-    EXPECT_NE(run.errors.find(std::string(kImageWarning) + " \"score.raw\""), std::string::npos)
-        << run.errors;
+    CommandResult run = play(installed("/usr/lib/games/vorngame/vorngame"), elsewhere_);
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_EQ(readoutBrightness(run), 0);
+    EXPECT_NE(run.output.find(std::string(kImageWarning) + " \"score.raw\""), std::string::npos)
+        << run.output;
 }
 
 // dpkg itself installs the package into an empty root (its libraries are the host's business,
 // hence --force-depends) and removes every file again.
-TEST(CleanRoot, DpkgInstallsThePackageAndRemovesEveryFile) {
+using CleanRoot = UnpackedPackage;
+TEST_F(CleanRoot, DpkgInstallsThePackageAndRemovesEveryFile) {
     if (geteuid() != 0)
         GTEST_SKIP() << "dpkg --root needs root";
-    std::string why;
-    const fs::path deb = builtDebianPackage(why);
-    ASSERT_FALSE(deb.empty()) << why;
     TempFolder root;
     fs::create_directories(root.path() / "var/lib/dpkg/info");
     fs::create_directories(root.path() / "var/lib/dpkg/updates");
     { std::ofstream status(root.path() / "var/lib/dpkg/status"); }
     const std::string rootOption = "--root=" + root.path().string();
 
-    CommandResult install = runCommand({"dpkg", rootOption, "--force-depends", "-i", deb.string()});
+    CommandResult install =
+        runCommand({"dpkg", rootOption, "--force-depends", "-i", deb_.string()});
     ASSERT_EQ(install.exitCode, 0) << install.output;
     EXPECT_TRUE(fs::is_regular_file(underRoot(root.path(), "/usr/games/vorngame")));
     EXPECT_TRUE(fs::is_regular_file(underRoot(root.path(), "/usr/share/games/vorngame/score.raw")));

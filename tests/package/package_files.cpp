@@ -1,7 +1,5 @@
 #include "tests/package/package_files.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -25,17 +23,28 @@ fs::path debianPackageIn(const fs::path& folder, std::string& why) {
     return {};
 }
 
-fs::path builtDebianPackage(std::string& why) {
-    return debianPackageIn(VORN_PACKAGE_DIR, why);
-}
-
-fs::path releaseDebianPackage(std::string& why) {
-    return debianPackageIn(VORN_RELEASE_PACKAGE_DIR, why);
-}
-
 std::string unpackInto(const fs::path& deb, const fs::path& root) {
     CommandResult unpacked = runCommand({"dpkg-deb", "-x", deb.string(), root.string()});
     return unpacked.exitCode == 0 ? "" : "dpkg-deb -x failed: " + unpacked.output;
+}
+
+void UnpackedPackage::SetUp() {
+    std::string why;
+    deb_ = debianPackageIn(VORN_PACKAGE_DIR, why);
+    ASSERT_FALSE(deb_.empty()) << why;
+    ASSERT_EQ(unpackInto(deb_, root_), "");
+}
+
+std::string errorAndWarningLines(const std::string& report) {
+    std::istringstream lines(report);
+    std::string line, found;
+    while (std::getline(lines, line)) {
+        const std::size_t start = line.find_first_not_of(' ');
+        if (start != std::string::npos &&
+            (line.compare(start, 3, "E: ") == 0 || line.compare(start, 3, "W: ") == 0))
+            found += line + "\n";
+    }
+    return found;
 }
 
 fs::path underRoot(const fs::path& root, const std::string& installedPath) {
@@ -70,23 +79,8 @@ std::string unescapeString(const std::string& value) {
             continue;
         }
         const char next = value[++i];
-        switch (next) {
-            case 's':
-                out += ' ';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            default:
-                out += next;
-                break;
-        }
+        const std::size_t escape = std::string("sntr").find(next);
+        out += escape == std::string::npos ? next : " \n\t\r"[escape];
     }
     return out;
 }

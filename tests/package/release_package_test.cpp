@@ -19,17 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The lines of lintian's report that are errors or warnings ("E: vorngame: tag ...").
-std::string errorsAndWarnings(const std::string& report) {
-    std::istringstream lines(report);
-    std::string line, found;
-    while (std::getline(lines, line)) {
-        if (line.rfind("E: ", 0) == 0 || line.rfind("W: ", 0) == 0)
-            found += line + "\n";
-    }
-    return found;
-}
-
 // The names in some of readelf's output: runs of letters, digits and underscores.
 std::set<std::string> namesIn(const std::string& text) {
     std::set<std::string> names;
@@ -64,7 +53,7 @@ class ReleasePackage : public ::testing::Test {
   protected:
     void SetUp() override {
         std::string why;
-        deb_ = releaseDebianPackage(why);
+        deb_ = debianPackageIn(VORN_RELEASE_PACKAGE_DIR, why);
         ASSERT_FALSE(deb_.empty()) << why;
     }
     fs::path deb_;
@@ -72,7 +61,7 @@ class ReleasePackage : public ::testing::Test {
 
 TEST_F(ReleasePackage, LintianFindsNoErrorAndNoWarning) {
     CommandResult lintian = runCommand({"lintian", "--fail-on", "error,warning", deb_.string()});
-    EXPECT_EQ(errorsAndWarnings(lintian.output), "");
+    EXPECT_EQ(errorAndWarningLines(lintian.output), "");
     EXPECT_EQ(lintian.exitCode, 0) << lintian.output;
 }
 

@@ -5,6 +5,9 @@
 # one and never switches, so a run on a desktop machine leaves its screen alone.
 # Needs: xserver-xorg-core, xserver-xorg-video-dummy, x11-xserver-utils (xrandr).
 
+# shellcheck source=virtual_display.sh
+source "$(dirname "${BASH_SOURCE[0]}")/virtual_display.sh"
+
 # xorg_dummy_start DIR: starts the server on a free display number, its log and the files it
 # reads (none but the config) in DIR, and exports DISPLAY. Sets XORG_DUMMY_PID.
 xorg_dummy_start() {
@@ -15,22 +18,12 @@ xorg_dummy_start() {
         -keeptty -logfile "$dir/xorg.log" -displayfd 3 3>"$dir/xorg.display" \
         >"$dir/xorg.out" 2>&1 &
     XORG_DUMMY_PID=$!
-    local deadline=$((SECONDS + 20))
-    until [ -s "$dir/xorg.display" ]; do
-        if [ $SECONDS -gt $deadline ] || ! kill -0 "$XORG_DUMMY_PID" 2>/dev/null; then
-            echo "# Xorg did not start; see $dir/xorg.log" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    export DISPLAY=":$(head -n 1 "$dir/xorg.display")"
+    x_server_display "$XORG_DUMMY_PID" "$dir/xorg.display" ||
+        { echo "# Xorg did not start; see $dir/xorg.log" >&2; return 1; }
 }
 
 xorg_dummy_stop() {
-    if [ -n "${XORG_DUMMY_PID:-}" ]; then
-        kill "$XORG_DUMMY_PID" 2>/dev/null
-        wait "$XORG_DUMMY_PID" 2>/dev/null
-    fi
+    x_server_stop "${XORG_DUMMY_PID:-}"
     XORG_DUMMY_PID=
 }
 

@@ -11,8 +11,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source-path=SCRIPTDIR
 source "$here/wine_session.sh"
 # shellcheck source-path=SCRIPTDIR
-source "$here/frame_reading.sh"
-# shellcheck source-path=SCRIPTDIR
 source "$here/../support/xorg_dummy.sh"
 # shellcheck source-path=SCRIPTDIR
 source "$here/../support/checks.sh"
@@ -39,28 +37,17 @@ logged() {  # logged LOG TEXT: the program printed TEXT (its logs come with CRLF
 }
 
 # frame_up SHOT X0 Y0: takes a screenshot and answers whether a piece is in the well yet.
-frame_up() {
-    screenshot "$1"
-    [ "$(piece_of "$(well_text "$1" "$2" "$3")")" != none ]
-}
+frame_up() { [ "$(piece_at "$@")" != none ]; }
 
-piece_now() {  # piece_now SHOT X0 Y0
-    screenshot "$1"
-    piece_of "$(well_text "$1" "$2" "$3")"
-}
+# Colour, column and shape of piece_in's answer (colour column row shape cells): the row depends
+# on how long the piece has been falling.
+identity_of() { cut -s -d' ' -f1,2,4 <<<"$1"; }
 
-# Fields of piece_of's answer: colour column row shape cells.
-column_of() {
-    local fields
-    read -ra fields <<<"$1"
-    echo "${fields[1]:-}"
-}
-
-# Colour, column and shape; the row depends on how long the piece has been falling.
-identity_of() {
-    local fields
-    read -ra fields <<<"$1"
-    echo "${fields[0]:-} ${fields[1]:-} ${fields[3]:-}"
+# ends_on TITLE KEY CODE WHAT: the key pressed in that window ends the program with that code.
+ends_on() {
+    press "$1" key "$2"
+    game_wait
+    check "$4" equal "$VORN_GAME_RC" "$3"
 }
 
 finish() {
@@ -77,36 +64,29 @@ full_screen_cases() {
         equal "$(wait_until window_geometry VornGame)" "800 600 0 0"
     check "full screen: the first frame is shown" wait_until frame_up "$work/first.png" 0 0
     local first
-    first=$(piece_of "$(well_text "$work/first.png" 0 0)")
+    first=$(piece_in "$work/first.png" 0 0)
     fullscreen_box=$(lit_box "$work/first.png")
     echo "# first piece: $first; lit area: $fullscreen_box"
     check "the well starts at (50, 44)" equal "${fullscreen_box#*+}" "50+44"
-    local column cells
-    read -r _ column _ _ cells <<<"$first"
-    check "the first piece has four cells, spawned at column 5" equal "$column $cells" "5 4"
+    check "the first piece has four cells, spawned at column 5" \
+        equal "$(cut -d' ' -f2,5 <<<"$first")" "5 4"
     check "the read-out shows the score and the level" readout_shown "$work/first.png" 0 0
 
     press VornGame keydown Left
     sleep 0.5
     check "holding Left does not move the piece" \
-        equal "$(column_of "$(piece_now "$work/left-held.png" 0 0)")" 5
+        equal "$(piece_at "$work/left-held.png" 0 0 | cut -s -d' ' -f2)" 5
     press VornGame keyup Left
     sleep 0.5
     check "releasing Left moves the piece one column left" \
-        equal "$(column_of "$(piece_now "$work/left-released.png" 0 0)")" 4
-    press VornGame key Escape
-    game_wait
-    check "Escape ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+        equal "$(piece_at "$work/left-released.png" 0 0 | cut -s -d' ' -f2)" 4
+    ends_on VornGame Escape 0 "Escape ends the program with exit code 0"
 
     game_start "$run_dir" "$work/fullscreen-altf4.log"
     check "second run: the first frame is shown" wait_until frame_up "$work/second.png" 0 0
-    local second
-    second=$(piece_of "$(well_text "$work/second.png" 0 0)")
     check "two runs start with the same piece" \
-        equal "$(identity_of "$second")" "$(identity_of "$first")"
-    press VornGame key alt+F4
-    game_wait
-    check "Alt+F4 ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+        equal "$(identity_of "$(piece_in "$work/second.png" 0 0)")" "$(identity_of "$first")"
+    ends_on VornGame alt+F4 0 "Alt+F4 ends the program with exit code 0"
     screen_stop
 }
 
@@ -130,25 +110,19 @@ windowed_cases() {
         equal "$(lit_box "$work/windowed.png")" \
         "${fullscreen_box%%+*}+$((x + 50))+$((y + 44))"
     check "the read-out is shown in the window" readout_shown "$work/windowed.png" "$x" "$y"
-    press VornGame key Escape
-    game_wait
-    check "windowed: Escape ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+    ends_on VornGame Escape 0 "windowed: Escape ends the program with exit code 0"
 
     answer_question y "$work/windowed-y.log"
     check "y: the window is shown" wait_until window_viewable VornGame
     check "y: the game is drawn" wait_until frame_up "$work/windowed-y.png" "$x" "$y"
-    press VornGame key alt+F4
-    game_wait
-    check "windowed: Alt+F4 ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+    ends_on VornGame alt+F4 0 "windowed: Alt+F4 ends the program with exit code 0"
 
     answer_question n "$work/windowed-no.log"
     check "No: the closing message is shown" wait_until window_viewable ERROR
     check "its text is \"Program Will Now Close.\"" \
         logged "$work/windowed-no.log" "Program Will Now Close."
     check "No: no game window" bash -c "! xwininfo -name VornGame >/dev/null 2>&1"
-    press ERROR key Return
-    game_wait
-    check "No: the program ends, with exit code 1" equal "$VORN_GAME_RC" 1
+    ends_on ERROR Return 1 "No: the program ends, with exit code 1"
     screen_stop
 }
 
@@ -167,9 +141,7 @@ display_mode_cases() {
             screen_size_becomes 800x600 "$VORN_WAIT_LIMIT"
         check "$ending run: the first frame is shown" \
             wait_until frame_up "$work/mode-$ending.png" 0 0
-        press VornGame key "$ending"
-        game_wait
-        check "$ending ends the program with exit code 0" equal "$VORN_GAME_RC" 0
+        ends_on VornGame "$ending" 0 "$ending ends the program with exit code 0"
         check "after $ending the desktop's 1024x768 is back" screen_size_becomes 1024x768 5
     done
     wine_settle
@@ -220,9 +192,7 @@ digit4.raw digit5.raw digit6.raw digit7.raw digit8.raw digit9.raw level.raw scor
         wait_until frame_up "$work/installed.png" 0 0
     check "in the installed folder: it finds its images and shows the read-out" \
         readout_shown "$work/installed.png" 0 0
-    press VornGame key Escape
-    game_wait
-    check "Escape ends the installed game with exit code 0" equal "$VORN_GAME_RC" 0
+    ends_on VornGame Escape 0 "Escape ends the installed game with exit code 0"
 
     timeout -k 5 120 wine "$folder/Uninstall.exe" /S
     check "the uninstaller ends with exit code 0 when run silently (/S)" equal $? 0

@@ -1,14 +1,12 @@
 # shellcheck shell=bash
 # Sourced by the Windows end-to-end test: a Wine prefix in the build tree, an Xvfb screen of a
-# chosen size, the game started under Wine with a time limit, and waits that always end.
-# Needs: wine, wine64, xvfb, x11-utils (xwininfo), xdotool, imagemagick (/usr/bin/import).
+# chosen size, and the game started under Wine with a time limit; the screen is read with
+# tests/support/screen_reading.sh. Needs: wine, wine64, xvfb.
 
 # shellcheck source=../support/virtual_display.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/virtual_display.sh"
-
-# Never waits for anything longer than this, in seconds. Now and then Wine takes 20 s or more to
-# show a window that it usually shows within 2 s, so the limit leaves room for that.
-VORN_WAIT_LIMIT=${VORN_WAIT_LIMIT:-45}
+# shellcheck source=../support/screen_reading.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/screen_reading.sh"
 
 wine_setup() {  # wine_setup PREFIX_DIR
     export WINEPREFIX=$1
@@ -62,39 +60,3 @@ game_wait() {
     fi
     VORN_GAME_PID=
 }
-
-# wait_until COMMAND...: retries the command until it succeeds or the limit has passed. A long
-# wait is noted on standard error (standard output may be the answer being waited for).
-wait_until() {
-    local started=$SECONDS
-    until "$@"; do
-        [ $((SECONDS - started)) -lt "$VORN_WAIT_LIMIT" ] || return 1
-        sleep 0.2
-    done
-    [ $((SECONDS - started)) -lt 5 ] || echo "# waited $((SECONDS - started)) s for: $*" >&2
-}
-
-# window_geometry TITLE: "WIDTH HEIGHT X Y" of the window's drawing area on the screen. Without a
-# window manager, Wine's X window of a framed window is its client area alone.
-window_geometry() {
-    xwininfo -name "$1" 2>/dev/null | awk '
-        /Absolute upper-left X/ {x = $NF} /Absolute upper-left Y/ {y = $NF}
-        /^ *Width:/ {w = $NF} /^ *Height:/ {h = $NF}
-        END {if (w != "") print w, h, x, y; else exit 1}'
-}
-
-window_viewable() {  # window_viewable TITLE
-    xwininfo -name "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
-}
-
-# press TITLE XDOTOOL_KEY_COMMAND...: without a window manager the keyboard goes to the window
-# under the pointer, so the pointer is put in the middle of the window, once it is shown.
-press() {
-    local title=$1 width height x y
-    shift
-    wait_until window_viewable "$title" || return 1
-    read -r width height x y <<<"$(window_geometry "$title")"
-    xdotool mousemove $((x + width / 2)) $((y + height / 2)) && xdotool "$@"
-}
-
-screenshot() { /usr/bin/import -window root "$1"; }
