@@ -162,19 +162,13 @@ struct Samples {
 };
 
 void lookAtScreen(XPlayer& x, Window game, Samples& samples) {
-    int gx = 0;
-    int gy = 0;
-    int width = 0;
-    int height = 0;
+    int gx = 0, gy = 0, width = 0, height = 0;
     ++samples.screenshots;
     std::vector<std::uint32_t> well;
     if (x.placeOf(game, gx, gy, width, height))
         well = x.grab(gx + 50, gy + 44, 300, 480);
-    if (!wellIsDrawn(well)) {
-        ++samples.undrawn;
-    } else if (well == samples.lastWell) {
-        ++samples.stillFrames;
-    }
+    samples.undrawn += !wellIsDrawn(well);
+    samples.stillFrames += wellIsDrawn(well) && well == samples.lastWell;
     samples.lastWell = well;
 }
 
@@ -214,9 +208,7 @@ void answerYes(XPlayer& x, ChildProcess& program, double patience) {
         waitFor(program, 10 * patience, [&] { return x.placeOf(question, qx, qy, qw, qh); })) {
         x.pointerTo(qx + qw / 2, qy + qh / 2);
         sleepMs(300);
-        x.press(XK_Return);
-        sleepMs(40);
-        x.release(XK_Return);
+        x.hold(XK_Return, 40);
     }
 }
 
@@ -224,8 +216,7 @@ void answerYes(XPlayer& x, ChildProcess& program, double patience) {
 // area; 0 if it never does.
 Window waitForTheGame(XPlayer& x, ChildProcess& program, double patience, int& gx, int& gy) {
     Window game = 0;
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     const bool shown = waitFor(program, 60 * patience, [&] {
         game = x.findWindow("VornGame");
         return x.placeOf(game, gx, gy, width, height) &&
@@ -277,10 +268,7 @@ void checkTheEnd(Checks& checks, XPlayer& x, ChildProcess& program, const Sample
     x.pointerTo(gx + 400, gy + 300);
     x.focus(game);
     sleepMs(200);
-    // Apart, as a finger would: Wine can miss a release that follows its press at once.
-    x.press(XK_Escape);
-    sleepMs(40);
-    x.release(XK_Escape);
+    x.hold(XK_Escape, 40);
     const bool ended = endsWithin(program, 60 * patience);
     if (!ended)
         killProgram(program);

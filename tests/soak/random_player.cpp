@@ -21,7 +21,7 @@ void RandomPlayer::act() {
     else if (roll < 62)
         tap(otherKey());
     else if (roll < 67)
-        hold(pick(0, 1) == 0 ? gameKey() : otherKey(), pick(300, 1200));
+        x_.hold(pick(0, 1) == 0 ? gameKey() : otherKey(), pick(300, 1200));
     else if (roll < 72)
         overlap();
     else if (roll < 84)
@@ -53,16 +53,8 @@ KeySym RandomPlayer::otherKey() {
 }
 
 void RandomPlayer::tap(KeySym key) {
-    x_.press(key);
-    sleepMs(pick(8, 40));
-    x_.release(key);
+    x_.hold(key, pick(8, 40));
     sleepMs(pick(0, 20));
-}
-
-void RandomPlayer::hold(KeySym key, int ms) {
-    x_.press(key);
-    sleepMs(ms);
-    x_.release(key);
 }
 
 void RandomPlayer::overlap() {

@@ -42,6 +42,9 @@ bool insideWell(GridPoint cell);
 // Row-major index of a cell inside the well.
 std::size_t cellIndex(GridPoint cell);
 
+// Moves the falling piece's cells and its position together.
+void movePiece(SessionState& state, GridPoint offset);
+
 SessionState captureState(const GameSession& session);
 
 // The rules that hold between any two events, whatever happened before: every placed block

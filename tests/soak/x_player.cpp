@@ -3,6 +3,9 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 // The name's bytes as they are: SDL names its boxes in UTF8_STRING, which XFetchName refuses.
@@ -80,12 +83,10 @@ void XPlayer::sendKey(KeySym key, bool down) {
     ++keyEvents_;
 }
 
-void XPlayer::press(KeySym key) {
-    sendKey(key, true);
-}
-
-void XPlayer::release(KeySym key) {
-    sendKey(key, false);
+void XPlayer::hold(KeySym key, int ms) {
+    press(key);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    release(key);
 }
 
 void XPlayer::pointerTo(int x, int y) {

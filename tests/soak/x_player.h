@@ -22,8 +22,11 @@ class XPlayer {
     // Where a window's top-left corner is on the screen, and its size.
     bool placeOf(Window window, int& x, int& y, int& width, int& height) const;
 
-    void press(KeySym key);
-    void release(KeySym key);
+    void press(KeySym key) { sendKey(key, true); }
+    void release(KeySym key) { sendKey(key, false); }
+    // Pressed, held for `ms` and let go: apart, as a finger would (Wine can miss a release that
+    // follows its press at once).
+    void hold(KeySym key, int ms);
     void pointerTo(int x, int y);
     void focus(Window window);
     // A plain window to move the keyboard focus to.
