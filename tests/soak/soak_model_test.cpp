@@ -40,7 +40,7 @@ void bottomRowWithAGap(SessionState& s) {
 
 TEST(SoakInvariants, ASoundStatePasses) {
     SessionState s = fresh();
-    addBlocks(s, {GridPoint{0, 15}, GridPoint{9, 15}});
+    addBlocks(s, {{0, 15}, {9, 15}});
     EXPECT_EQ(brokenInvariant(s), "");
 }
 
@@ -53,7 +53,7 @@ TEST(SoakInvariants, EachBrokenRuleIsNamed) {
     const Case cases[] = {
         {"two blocks",
          [](SessionState& s) {
-             addBlocks(s, {GridPoint{3, 9}, GridPoint{3, 9}});
+             addBlocks(s, {{3, 9}, {3, 9}});
          },
          "2 placed blocks on cell (3, 9)"},
         {"outside", [](SessionState& s) { ++s.blocksOutside; }, "outside the well"},
@@ -65,7 +65,7 @@ TEST(SoakInvariants, EachBrokenRuleIsNamed) {
          "row 12 is full"},
         {"overlap",
          [](SessionState& s) {
-             addBlocks(s, {GridPoint{6, 1}});
+             addBlocks(s, {{6, 1}});
          },
          "overlaps a block at (6, 1)"},
         {"off the well",
@@ -124,7 +124,7 @@ TEST(SoakRules, LockScoresTheRowsItFills) {
     bottomRowWithAGap(before);
     movePiece(before, GridPoint{0, 14});  // resting on the floor in the gap
     SessionState after = fresh();         // the next piece, the square again; row 15 is gone
-    addBlocks(after, {GridPoint{5, 15}, GridPoint{6, 15}});
+    addBlocks(after, {{5, 15}, {6, 15}});
     after.score = 1;
     after.clears = 1;
     after.lastFall = 5000;
@@ -148,7 +148,7 @@ TEST(SoakRules, NoRoomForTheNextPieceRestartsWithAnEmptyWell) {
 
     RuleModel kept;
     SessionState notEmptied = after;
-    addBlocks(notEmptied, {GridPoint{5, 15}});
+    addBlocks(notEmptied, {{5, 15}});
     EXPECT_NE(kept.checkIdle(before, notEmptied, 5000), "");
 }
 
