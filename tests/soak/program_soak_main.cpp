@@ -23,7 +23,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/soak/process_watch.h"
@@ -79,25 +78,13 @@ bool parse(int argc, char** argv, Options& options) {
     return options.seconds > 0 && options.patience > 0 && !options.command.empty();
 }
 
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-bool running(ChildProcess& program) {
-    return !program.endsWithin(std::chrono::milliseconds(0));
-}
-
-bool endsWithin(ChildProcess& program, double seconds) {
-    return program.endsWithin(std::chrono::milliseconds(static_cast<long>(seconds * 1000)));
-}
-
 // The game first: killed alone, the display guardian would leave it running.
 void killProgram(ChildProcess& program) {
-    if (!running(program))
+    if (!program.running())
         return;
     const pid_t game = ProcessWatch::gameProcessOf(program.pid());
     if (game != program.pid())
@@ -140,7 +127,7 @@ bool waitFor(ChildProcess& program, double seconds, const std::function<bool()>&
     while (Clock::now() < deadline) {
         if (ready())
             return true;
-        if (!running(program))
+        if (!program.running())
             return false;
         sleepMs(100);
     }
@@ -241,7 +228,7 @@ Samples play(const Options& options, XPlayer& x, ChildProcess& program, Window g
     RandomPlayer player(x, options.seed, game, elsewhere, gx, gy);
     const auto start = Clock::now();
     double nextLook = 10;
-    while (running(program) && secondsSince(start) < options.seconds) {
+    while (program.running() && secondsSince(start) < options.seconds) {
         player.act();
         const double now = secondsSince(start);
         if (samples.baselineKb < 0 && now >= samples.baselineAt)
@@ -269,7 +256,8 @@ void checkTheEnd(Checks& checks, XPlayer& x, ChildProcess& program, const Sample
     x.focus(game);
     sleepMs(200);
     x.hold(XK_Escape, 40);
-    const bool ended = endsWithin(program, 60 * patience);
+    const bool ended =
+        program.endsWithin(std::chrono::milliseconds(static_cast<long>(60000 * patience)));
     if (!ended)
         killProgram(program);
     checks.report(ended && program.wait() == 0,
@@ -310,7 +298,7 @@ int main(int argc, char** argv) {
     checks.report(game != 0, "the game window is shown and drawn");
     if (game != 0) {
         const Samples samples = play(options, x, program, game, gx, gy);
-        const bool lived = running(program);
+        const bool lived = program.running();
         checks.report(lived,
                       "the program ran " + std::to_string(static_cast<int>(samples.played)) + " s");
         checks.report(samples.undrawn == 0 && samples.stillFrames == 0,

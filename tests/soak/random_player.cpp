@@ -2,17 +2,7 @@
 
 #include <X11/keysym.h>
 
-#include <chrono>
 #include <iterator>
-#include <thread>
-
-namespace {
-
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-}  // namespace
 
 void RandomPlayer::act() {
     const int roll = pick(0, 99);

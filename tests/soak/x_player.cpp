@@ -3,9 +3,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 // The name's bytes as they are: SDL names its boxes in UTF8_STRING, which XFetchName refuses.
@@ -85,7 +82,7 @@ void XPlayer::sendKey(KeySym key, bool down) {
 
 void XPlayer::hold(KeySym key, int ms) {
     press(key);
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    sleepMs(ms);
     release(key);
 }
 

@@ -2,9 +2,15 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
+
+inline void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 // Input through the X server as a player gives it (keys pressed and let go with XTest, the
 // pointer, the keyboard focus), and what the screen shows. For the soak of the real program.
