@@ -112,16 +112,6 @@ OffscreenGL::~OffscreenGL() {
     eglTerminate(display_);
 }
 
-std::string OffscreenGL::renderer() const {
-    const GLubyte* name = glGetString(GL_RENDERER);
-    return name == nullptr ? std::string() : reinterpret_cast<const char*>(name);
-}
-
-void OffscreenGL::beginFrame() const {
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
-}
-
 bool keepOffscreenGL(const char* who) {
     static const OffscreenGL* gl = new OffscreenGL;
     if (!gl->ok())

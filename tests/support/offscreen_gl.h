@@ -17,10 +17,6 @@ class OffscreenGL {
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
-    std::string renderer() const;
-
-    // Clears to black and loads an identity model-view matrix, as every frame starts.
-    void beginFrame() const;
 
   private:
     void* display_ = nullptr;
