@@ -20,26 +20,6 @@ bool cellsFit(const SessionState& state, GridPoint offset, const Grid& grid) {
     return true;
 }
 
-// Removes every full row, moving the rows above down; answers how many went.
-int clearFullRows(Grid& grid) {
-    constexpr int kWidth = 10;
-    constexpr int kHeight = SessionState::kCells / kWidth;
-    Grid kept{};
-    int target = kHeight - 1;
-    int removed = 0;
-    for (int row = kHeight - 1; row >= 0; --row) {
-        const auto first = grid.begin() + row * kWidth;
-        if (std::all_of(first, first + kWidth, [](std::uint8_t c) { return c != 0; })) {
-            ++removed;
-            continue;
-        }
-        std::copy(first, first + kWidth, kept.begin() + target * kWidth);
-        --target;
-    }
-    grid = kept;
-    return removed;
-}
-
 void placeCells(const SessionState& piece, Grid& grid, int& total) {
     for (int i = 0; i < piece.pieceCellCount; ++i) {
         ++grid[cellIndex(piece.pieceCells[static_cast<std::size_t>(i)])];
@@ -144,18 +124,14 @@ std::string RuleModel::checkShift(const SessionState& before, const SessionState
     return against(expected, after, "after a shift, ");
 }
 
-// A quarter turn counter-clockwise on the screen about the pivot cell: the cell (dx, dy) from
-// the pivot goes to (dy, -dx). Refused, with no search for a nearby fit, when the turned cells
-// leave the well or meet a block.
+// A quarter turn counter-clockwise on the screen about the pivot cell (turnedAbout). Refused, with
+// no search for a nearby fit, when the turned cells leave the well or meet a block.
 std::string RuleModel::checkTurn(const SessionState& before, const SessionState& after) {
     SessionState expected = before;
     const GridPoint pivot = before.pivotCell + before.piecePos;
     for (int i = 0; i < expected.pieceCellCount; ++i) {
         auto& cell = expected.pieceCells[static_cast<std::size_t>(i)];
-        const int dx = cell.x - pivot.x;
-        const int dy = cell.y - pivot.y;
-        cell = GridPoint{static_cast<std::int16_t>(pivot.x + dy),
-                         static_cast<std::int16_t>(pivot.y - dx)};
+        cell = turnedAbout(cell, pivot);
     }
     expected.targetAngle = before.targetAngle - 90.0f;
     if (cellsFit(expected, GridPoint{0, 0}, before.blockCount)) {

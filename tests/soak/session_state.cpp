@@ -91,6 +91,27 @@ std::size_t cellIndex(GridPoint cell) {
     return static_cast<std::size_t>(cell.y * boardWidth + cell.x);
 }
 
+int clearFullRows(std::array<std::uint8_t, SessionState::kCells>& grid) {
+    std::array<std::uint8_t, SessionState::kCells> kept{};
+    int target = boardHeight - 1;
+    int removed = 0;
+    for (int row = boardHeight - 1; row >= 0; --row) {
+        const auto first = grid.begin() + row * boardWidth;
+        if (std::all_of(first, first + boardWidth, [](std::uint8_t c) { return c != 0; })) {
+            ++removed;
+            continue;
+        }
+        std::copy(first, first + boardWidth, kept.begin() + target-- * boardWidth);
+    }
+    grid = kept;
+    return removed;
+}
+
+GridPoint turnedAbout(GridPoint cell, GridPoint pivot) {
+    return GridPoint{static_cast<std::int16_t>(pivot.x + cell.y - pivot.y),
+                     static_cast<std::int16_t>(pivot.y - (cell.x - pivot.x))};
+}
+
 void movePiece(SessionState& state, GridPoint offset) {
     for (int i = 0; i < std::min(state.pieceCellCount, SessionState::kMaxPieceCells); ++i)
         state.pieceCells[static_cast<std::size_t>(i)] =
