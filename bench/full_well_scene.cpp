@@ -27,4 +27,9 @@ bool fillSession(GameSession& session) {
     return session.currentIndex() == static_cast<std::size_t>(kPieceShape);
 }
 
+std::unique_ptr<GameSession> filledSession() {
+    auto session = newSession();
+    return fillSession(*session) ? std::move(session) : nullptr;
+}
+
 }  // namespace FullWell

@@ -26,4 +26,7 @@ std::unique_ptr<GameSession> newSession();
 // kPieceShape, and the tick counter still where it was at construction (the piece at rest).
 // Answers false if a block could not be placed.
 bool fillSession(GameSession& session);
+
+// A new session showing the scene; null if it could not be set up.
+std::unique_ptr<GameSession> filledSession();
 }  // namespace FullWell

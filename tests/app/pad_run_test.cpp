@@ -8,6 +8,7 @@
 #include "app/game_run.h"
 #include "game/game_session.h"
 #include "tests/support/image_folder.h"
+#include "tests/support/pad_steps.h"
 #include "tests/support/virtual_display.h"
 #include "tests/support/virtual_pad.h"
 #include "tests/window/offscreen_set_aside.h"
@@ -26,6 +27,25 @@ class ListenedSdlBackend : public SdlBackend {
     GLWindow* window = nullptr;
 };
 
+// A pad plugged into the running game; each step is followed by a few turns of the loop, enough
+// for SDL to see the pad's change and the game to act on it.
+struct RunDriver : PadDriver {
+    explicit RunDriver(GameRunner& run) : runner(run) { turns(); }
+    void button(std::int32_t, PadButton b, bool down) override { pad.button(b, down); }
+    void stick(std::int32_t, PadAxis axis, double at) override { pad.axis(axis, at); }
+    void unplug(std::int32_t) override { pad.unplug(); }
+    void forget() override {}
+    void settle() override { turns(); }
+    void turns() {
+        for (int turn = 0; turn < 3 && running; ++turn)
+            running = runner.turn();
+    }
+
+    GameRunner& runner;
+    VirtualPad pad;
+    bool running = true;  // false once the run is over
+};
+
 class PadRun : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -33,22 +53,6 @@ class PadRun : public ::testing::Test {
         setenv("DISPLAY", display_.name().c_str(), 1);
     }
 
-    // A few turns of the loop, enough for SDL to see the pad's change and the game to act on
-    // it; false once the run is over.
-    bool turns(GameRunner& runner) {
-        for (int turn = 0; turn < 3; ++turn) {
-            if (!runner.turn())
-                return false;
-        }
-        return true;
-    }
-    bool tap(GameRunner& runner, VirtualPad& pad, SDL_GameControllerButton button) {
-        pad.button(button, true);
-        if (!turns(runner))
-            return false;
-        pad.button(button, false);
-        return turns(runner);
-    }
     GameSession& session() { return *static_cast<GameSession*>(backend_.window->userData()); }
 
     OffscreenContextSetAside setAside_;
@@ -60,38 +64,35 @@ class PadRun : public ::testing::Test {
 TEST_F(PadRun, APadPluggedInMidGameShiftsTurnsAndDropsAndBackEndsTheRunWithZero) {
     GameRunner runner(backend_, WindowRequest::Windowed);
     ASSERT_TRUE(runner.open());
-    ASSERT_TRUE(turns(runner));
-    VirtualPad pad;
-    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
-    ASSERT_TRUE(turns(runner));
+    RunDriver driver(runner);
+    ASSERT_TRUE(driver.pad.plugged()) << SDL_GetError();
+    driver.turns();
+    ASSERT_TRUE(driver.running);
 
     const auto x = session().piecePos().x;
-    ASSERT_TRUE(tap(runner, pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT));
+    driver.play("L+ L-");
     EXPECT_EQ(session().piecePos().x, x - 1) << "the d-pad's left";
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 1);
-    ASSERT_TRUE(turns(runner));
-    pad.axis(SDL_CONTROLLER_AXIS_LEFTX, 0);
-    ASSERT_TRUE(turns(runner));
+    driver.play("x=1 x=0");
     EXPECT_EQ(session().piecePos().x, x) << "the stick's right";
 
     // Room to turn below the well's top.
     const auto y = session().piecePos().y;
-    ASSERT_TRUE(tap(runner, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN));
-    ASSERT_TRUE(tap(runner, pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN));
+    driver.play("D+ D- D+ D-");
     EXPECT_GE(session().piecePos().y, y + 2) << "the d-pad's down";
 
     const float angle = session().current().targetAngle();
-    ASSERT_TRUE(tap(runner, pad, SDL_CONTROLLER_BUTTON_B));
+    driver.play("E+ E-");
     EXPECT_NE(session().current().targetAngle(), angle) << "the east face button turns";
 
     EXPECT_FALSE(session().fastDrop());
-    ASSERT_TRUE(tap(runner, pad, SDL_CONTROLLER_BUTTON_A));
+    driver.play("S+ S-");
     EXPECT_TRUE(session().fastDrop()) << "the south face button drops";
 
-    pad.button(SDL_CONTROLLER_BUTTON_BACK, true);
-    ASSERT_TRUE(turns(runner)) << "holding Back does nothing";
-    pad.button(SDL_CONTROLLER_BUTTON_BACK, false);
-    EXPECT_FALSE(turns(runner)) << "letting go of Back ends the run";
+    ASSERT_TRUE(driver.running);
+    driver.play("B+");
+    ASSERT_TRUE(driver.running) << "holding Back does nothing";
+    driver.play("B-");
+    EXPECT_FALSE(driver.running) << "letting go of Back ends the run";
     EXPECT_EQ(runner.finish(), ExitCode::Normal);
 }
 

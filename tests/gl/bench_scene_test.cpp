@@ -18,8 +18,8 @@ namespace {
 
 TEST(BenchScene, TheBareStreamDrawsExactlyTheSessionsFullWellFrame) {
     ImageFolder images;  // a distinct colour for every image
-    const auto session = FullWell::newSession();
-    ASSERT_TRUE(FullWell::fillSession(*session));
+    const auto session = FullWell::filledSession();
+    ASSERT_NE(session, nullptr);
     EXPECT_EQ(session->board().blocks().size(), 160u);
 
     const auto atlas = buildBlockAtlas(32, 4);

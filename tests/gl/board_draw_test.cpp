@@ -10,8 +10,7 @@ const Rgba kDim{10, 10, 10, 255};
 const Rgba kRed{200, 0, 0, 255};
 
 TEST(BoardDrawing, WellAndBlocksLandOnTheirCells) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
+    startFrame();
     auto dim = uniformTexture(32, 32, kDim);
     auto red = uniformTexture(32, 32, kRed);
     Sprite background(SpriteRect{1, 1, 30, 30}, dim.get());

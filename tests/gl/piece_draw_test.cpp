@@ -71,8 +71,7 @@ TEST_F(Catalogue, DrawnCellsMatchTheFootprintAtEveryRightAngle) {
         for (int quarter = 0; quarter < 4; ++quarter) {
             Piece& piece = pieces[p];
             piece.setAngle(-90.0f * quarter);
-            glClear(GL_COLOR_BUFFER_BIT);
-            glLoadIdentity();
+            startFrame();
             piece.draw(originX, originY);
             const Pixels shot = Pixels::readFramebuffer();
             int lit = 0;
@@ -98,8 +97,7 @@ TEST_F(Catalogue, PictureTurnsHalfwayAfterFiftyMilliseconds) {
     bar.setAngle(0.0f);
     bar.rotateBy(-90.0f);
     clock.advance(50);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
+    startFrame();
     bar.draw(200, 200);
     const auto bounds = Pixels::readFramebuffer().litBounds();
     // At -45 degrees the bar's diagonal spans about 120 * cos 45 + 30 * sin 45 = 106 pixels.

@@ -30,8 +30,7 @@ class Readout : public ::testing::Test {
         return digits;
     }
     static std::vector<int> show(std::int32_t score, std::int32_t level) {
-        glClear(GL_COLOR_BUFFER_BIT);
-        glLoadIdentity();
+        startFrame();
         ScoreReadout readout;
         readout.draw(score, level);
         return digitsOnScreen();
@@ -68,8 +67,7 @@ TEST_F(Readout, NegativeValuesStillShowDigits) {
 TEST_F(Readout, MissingFilesLeaveBlankImagesAndWarnOncePerFile) {
     ImageFolder empty(false);
     ::testing::internal::CaptureStderr();
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
+    startFrame();
     {
         ScoreReadout readout;
         readout.draw(12345, 6);

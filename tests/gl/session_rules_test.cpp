@@ -48,6 +48,19 @@ class SessionRules : public ::testing::Test {
     }
     std::vector<int> rowsAfter(std::vector<std::uint32_t> waits) { return rowsAt(waits, true); }
 
+    void expectTally(int score, int clears, int level, int fallDelay) {
+        EXPECT_EQ(session().score(), score);
+        EXPECT_EQ(session().clears(), clears);
+        EXPECT_EQ(session().level(), level);
+        EXPECT_EQ(session().fallDelay(), fallDelay);
+    }
+    // What a new game, and one begun again, starts with.
+    void expectNewGame() {
+        expectTally(0, 0, 1, 1000);
+        EXPECT_EQ(session().piecePos(), (GridPoint{5, 0}));
+        EXPECT_FLOAT_EQ(session().current().targetAngle(), 0.0f);
+        EXPECT_TRUE(session().board().blocks().empty());
+    }
     // Shifts the falling piece, drops it with Space and runs idle events until the next piece
     // has taken its place.
     void drop(int columns) {
@@ -73,15 +86,9 @@ class SessionRules : public ::testing::Test {
 
 TEST_F(SessionRules, NewGame) {
     start({3});
-    EXPECT_EQ(session().score(), 0);
-    EXPECT_EQ(session().level(), 1);
-    EXPECT_EQ(session().clears(), 0);
-    EXPECT_EQ(session().fallDelay(), 1000);
-    EXPECT_EQ(session().piecePos(), (GridPoint{5, 0}));
+    expectNewGame();
     EXPECT_EQ(session().currentIndex(), 3u);
-    EXPECT_FLOAT_EQ(session().current().targetAngle(), 0.0f);
     EXPECT_FALSE(session().fastDrop());
-    EXPECT_TRUE(session().board().blocks().empty());
     EXPECT_EQ(session().pieces().size(), 7u);
     EXPECT_EQ(session().brightBlocks().size(), 8u);
     EXPECT_EQ(session().darkBlocks().size(), 8u);
@@ -178,10 +185,7 @@ TEST_F(SessionRules, DownMakesTheNextFallDueAtOnce) {
 TEST_F(SessionRules, LockWithoutAFullRowOnlyLeavesBlocks) {
     start({0, kSquare});
     drop(0);
-    EXPECT_EQ(session().score(), 0);
-    EXPECT_EQ(session().clears(), 0);
-    EXPECT_EQ(session().level(), 1);
-    EXPECT_EQ(session().fallDelay(), 1000);
+    expectTally(0, 0, 1, 1000);
     ASSERT_EQ(session().board().blocks().size(), 4u);
     for (const PlacedBlock& block : session().board().blocks()) {
         EXPECT_EQ(block.sprite, &session().darkBlocks()[1]);  // the darker red
@@ -195,10 +199,7 @@ TEST_F(SessionRules, FifthClearingLockRaisesTheLevel) {
     for (int round = 1; round <= 5; ++round) {
         clearTwoRowsWithSquares();
         EXPECT_TRUE(session().board().blocks().empty());
-        EXPECT_EQ(session().clears(), round);
-        EXPECT_EQ(session().score(), 3 * round);
-        EXPECT_EQ(session().level(), round < 5 ? 1 : 2);
-        EXPECT_EQ(session().fallDelay(), round < 5 ? 1000 : 900);
+        expectTally(3 * round, round, round < 5 ? 1 : 2, round < 5 ? 1000 : 900);
     }
 }
 
@@ -206,9 +207,7 @@ TEST_F(SessionRules, FourRowsAtOnceScoreFifteenAndCountOnce) {
     start({kBar});
     for (int column = 0; column < 10; ++column)
         dropStandingBar(column);
-    EXPECT_EQ(session().score(), 15);
-    EXPECT_EQ(session().clears(), 1);
-    EXPECT_EQ(session().level(), 1);
+    expectTally(15, 1, 1, 1000);
     EXPECT_TRUE(session().board().blocks().empty());
 }
 
@@ -222,13 +221,7 @@ TEST_F(SessionRules, FullWellRestartsWithinTheSameIdleEvent) {
     // The eighth square locks in rows 0 and 1; the next one has no room.
     key(VirtualKey::Space);
     idleAfter(11);
-    EXPECT_TRUE(session().board().blocks().empty());
-    EXPECT_EQ(session().score(), 0);
-    EXPECT_EQ(session().level(), 1);
-    EXPECT_EQ(session().clears(), 0);
-    EXPECT_EQ(session().fallDelay(), 1000);
-    EXPECT_EQ(session().piecePos(), (GridPoint{5, 0}));
-    EXPECT_FLOAT_EQ(session().current().targetAngle(), 0.0f);
+    expectNewGame();
     idleAfter(1001);
     EXPECT_EQ(row(), 1);  // and play goes on with it
 }

@@ -12,10 +12,7 @@ const Rgba kBlue{0, 0, 200, 255};
 
 class Drawing : public ::testing::Test {
   protected:
-    void SetUp() override {
-        glClear(GL_COLOR_BUFFER_BIT);
-        glLoadIdentity();
-    }
+    void SetUp() override { startFrame(); }
     void TearDown() override { EXPECT_EQ(modelViewDepth(), 1) << "matrix stack not restored"; }
 };
 

@@ -35,6 +35,12 @@ inline Rgba texelColour(int x, int y) {
     return Rgba{static_cast<std::uint8_t>(2 * x), static_cast<std::uint8_t>(2 * y), 128, 255};
 }
 
+// As every frame starts: cleared to black, the model-view matrix reset.
+inline void startFrame() {
+    glClear(GL_COLOR_BUFFER_BIT);
+    glLoadIdentity();
+}
+
 inline int modelViewDepth() {
     GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);

@@ -23,7 +23,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "tests/soak/process_watch.h"
@@ -79,25 +78,13 @@ bool parse(int argc, char** argv, Options& options) {
     return options.seconds > 0 && options.patience > 0 && !options.command.empty();
 }
 
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-bool running(ChildProcess& program) {
-    return !program.endsWithin(std::chrono::milliseconds(0));
-}
-
-bool endsWithin(ChildProcess& program, double seconds) {
-    return program.endsWithin(std::chrono::milliseconds(static_cast<long>(seconds * 1000)));
-}
-
 // The game first: killed alone, the display guardian would leave it running.
 void killProgram(ChildProcess& program) {
-    if (!running(program))
+    if (!program.running())
         return;
     const pid_t game = ProcessWatch::gameProcessOf(program.pid());
     if (game != program.pid())
@@ -140,7 +127,7 @@ bool waitFor(ChildProcess& program, double seconds, const std::function<bool()>&
     while (Clock::now() < deadline) {
         if (ready())
             return true;
-        if (!running(program))
+        if (!program.running())
             return false;
         sleepMs(100);
     }
@@ -162,19 +149,13 @@ struct Samples {
 };
 
 void lookAtScreen(XPlayer& x, Window game, Samples& samples) {
-    int gx = 0;
-    int gy = 0;
-    int width = 0;
-    int height = 0;
+    int gx = 0, gy = 0, width = 0, height = 0;
     ++samples.screenshots;
     std::vector<std::uint32_t> well;
     if (x.placeOf(game, gx, gy, width, height))
         well = x.grab(gx + 50, gy + 44, 300, 480);
-    if (!wellIsDrawn(well)) {
-        ++samples.undrawn;
-    } else if (well == samples.lastWell) {
-        ++samples.stillFrames;
-    }
+    samples.undrawn += !wellIsDrawn(well);
+    samples.stillFrames += wellIsDrawn(well) && well == samples.lastWell;
     samples.lastWell = well;
 }
 
@@ -214,9 +195,7 @@ void answerYes(XPlayer& x, ChildProcess& program, double patience) {
         waitFor(program, 10 * patience, [&] { return x.placeOf(question, qx, qy, qw, qh); })) {
         x.pointerTo(qx + qw / 2, qy + qh / 2);
         sleepMs(300);
-        x.press(XK_Return);
-        sleepMs(40);
-        x.release(XK_Return);
+        x.hold(XK_Return, 40);
     }
 }
 
@@ -224,8 +203,7 @@ void answerYes(XPlayer& x, ChildProcess& program, double patience) {
 // area; 0 if it never does.
 Window waitForTheGame(XPlayer& x, ChildProcess& program, double patience, int& gx, int& gy) {
     Window game = 0;
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     const bool shown = waitFor(program, 60 * patience, [&] {
         game = x.findWindow("VornGame");
         return x.placeOf(game, gx, gy, width, height) &&
@@ -250,7 +228,7 @@ Samples play(const Options& options, XPlayer& x, ChildProcess& program, Window g
     RandomPlayer player(x, options.seed, game, elsewhere, gx, gy);
     const auto start = Clock::now();
     double nextLook = 10;
-    while (running(program) && secondsSince(start) < options.seconds) {
+    while (program.running() && secondsSince(start) < options.seconds) {
         player.act();
         const double now = secondsSince(start);
         if (samples.baselineKb < 0 && now >= samples.baselineAt)
@@ -277,11 +255,9 @@ void checkTheEnd(Checks& checks, XPlayer& x, ChildProcess& program, const Sample
     x.pointerTo(gx + 400, gy + 300);
     x.focus(game);
     sleepMs(200);
-    // Apart, as a finger would: Wine can miss a release that follows its press at once.
-    x.press(XK_Escape);
-    sleepMs(40);
-    x.release(XK_Escape);
-    const bool ended = endsWithin(program, 60 * patience);
+    x.hold(XK_Escape, 40);
+    const bool ended =
+        program.endsWithin(std::chrono::milliseconds(static_cast<long>(60000 * patience)));
     if (!ended)
         killProgram(program);
     checks.report(ended && program.wait() == 0,
@@ -322,7 +298,7 @@ int main(int argc, char** argv) {
     checks.report(game != 0, "the game window is shown and drawn");
     if (game != 0) {
         const Samples samples = play(options, x, program, game, gx, gy);
-        const bool lived = running(program);
+        const bool lived = program.running();
         checks.report(lived,
                       "the program ran " + std::to_string(static_cast<int>(samples.played)) + " s");
         checks.report(samples.undrawn == 0 && samples.stillFrames == 0,

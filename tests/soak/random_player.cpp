@@ -2,17 +2,7 @@
 
 #include <X11/keysym.h>
 
-#include <chrono>
 #include <iterator>
-#include <thread>
-
-namespace {
-
-void sleepMs(int ms) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
-
-}  // namespace
 
 void RandomPlayer::act() {
     const int roll = pick(0, 99);
@@ -21,7 +11,7 @@ void RandomPlayer::act() {
     else if (roll < 62)
         tap(otherKey());
     else if (roll < 67)
-        hold(pick(0, 1) == 0 ? gameKey() : otherKey(), pick(300, 1200));
+        x_.hold(pick(0, 1) == 0 ? gameKey() : otherKey(), pick(300, 1200));
     else if (roll < 72)
         overlap();
     else if (roll < 84)
@@ -53,16 +43,8 @@ KeySym RandomPlayer::otherKey() {
 }
 
 void RandomPlayer::tap(KeySym key) {
-    x_.press(key);
-    sleepMs(pick(8, 40));
-    x_.release(key);
+    x_.hold(key, pick(8, 40));
     sleepMs(pick(0, 20));
-}
-
-void RandomPlayer::hold(KeySym key, int ms) {
-    x_.press(key);
-    sleepMs(ms);
-    x_.release(key);
 }
 
 void RandomPlayer::overlap() {

@@ -22,7 +22,6 @@ class RandomPlayer {
     KeySym gameKey();
     KeySym otherKey();
     void tap(KeySym key);
-    void hold(KeySym key, int ms);
     void overlap();
     void burst(int taps);
     void focusGame();

@@ -20,26 +20,6 @@ bool cellsFit(const SessionState& state, GridPoint offset, const Grid& grid) {
     return true;
 }
 
-// Removes every full row, moving the rows above down; answers how many went.
-int clearFullRows(Grid& grid) {
-    constexpr int kWidth = 10;
-    constexpr int kHeight = SessionState::kCells / kWidth;
-    Grid kept{};
-    int target = kHeight - 1;
-    int removed = 0;
-    for (int row = kHeight - 1; row >= 0; --row) {
-        const auto first = grid.begin() + row * kWidth;
-        if (std::all_of(first, first + kWidth, [](std::uint8_t c) { return c != 0; })) {
-            ++removed;
-            continue;
-        }
-        std::copy(first, first + kWidth, kept.begin() + target * kWidth);
-        --target;
-    }
-    grid = kept;
-    return removed;
-}
-
 void placeCells(const SessionState& piece, Grid& grid, int& total) {
     for (int i = 0; i < piece.pieceCellCount; ++i) {
         ++grid[cellIndex(piece.pieceCells[static_cast<std::size_t>(i)])];
@@ -65,13 +45,10 @@ std::string RuleModel::checkIdle(const SessionState& before, const SessionState&
         if (!cellsFit(before, GridPoint{0, 1}, before.blockCount))
             return expectLock(before, after, now);
         ++stats_.falls;
-        for (int i = 0; i < expected.pieceCellCount; ++i)
-            expected.pieceCells[static_cast<std::size_t>(i)].y++;
-        expected.piecePos.y++;
+        movePiece(expected, GridPoint{0, 1});
         expected.lastFall = before.lastFall + static_cast<std::uint32_t>(delay);
     }
-    std::string fault = firstDifference(expected, after);
-    return fault.empty() ? checkLedger(after) : fault;
+    return against(expected, after);
 }
 
 std::string RuleModel::expectLock(const SessionState& before, const SessionState& after,
@@ -109,8 +86,7 @@ std::string RuleModel::expectLock(const SessionState& before, const SessionState
     expected.fallDelay = fallDelayAt(expected.level);
     stats_.highestLevel = std::max(stats_.highestLevel, expected.level);
     stats_.highestScore = std::max(stats_.highestScore, expected.score);
-    std::string fault = firstDifference(expected, after);
-    return fault.empty() ? checkLedger(after) : "after a lock, " + fault;
+    return against(expected, after, "after a lock, ");
 }
 
 std::string RuleModel::checkKey(const SessionState& before, const SessionState& after,
@@ -135,38 +111,27 @@ std::string RuleModel::checkKey(const SessionState& before, const SessionState& 
         default:
             break;
     }
-    std::string fault = firstDifference(expected, after);
-    return fault.empty() ? checkLedger(after) : fault;
+    return against(expected, after);
 }
 
 std::string RuleModel::checkShift(const SessionState& before, const SessionState& after, int dx) {
     SessionState expected = before;
     const GridPoint offset{static_cast<std::int16_t>(dx), 0};
-    if (cellsFit(before, offset, before.blockCount)) {
-        for (int i = 0; i < expected.pieceCellCount; ++i) {
-            auto& cell = expected.pieceCells[static_cast<std::size_t>(i)];
-            cell = cell + offset;
-        }
-        expected.piecePos = expected.piecePos + offset;
-    } else {
+    if (cellsFit(before, offset, before.blockCount))
+        movePiece(expected, offset);
+    else
         ++stats_.refusedShifts;
-    }
-    std::string fault = firstDifference(expected, after);
-    return fault.empty() ? checkLedger(after) : "after a shift, " + fault;
+    return against(expected, after, "after a shift, ");
 }
 
-// A quarter turn counter-clockwise on the screen about the pivot cell: the cell (dx, dy) from
-// the pivot goes to (dy, -dx). Refused, with no search for a nearby fit, when the turned cells
-// leave the well or meet a block.
+// A quarter turn counter-clockwise on the screen about the pivot cell (turnedAbout). Refused, with
+// no search for a nearby fit, when the turned cells leave the well or meet a block.
 std::string RuleModel::checkTurn(const SessionState& before, const SessionState& after) {
     SessionState expected = before;
     const GridPoint pivot = before.pivotCell + before.piecePos;
     for (int i = 0; i < expected.pieceCellCount; ++i) {
         auto& cell = expected.pieceCells[static_cast<std::size_t>(i)];
-        const int dx = cell.x - pivot.x;
-        const int dy = cell.y - pivot.y;
-        cell = GridPoint{static_cast<std::int16_t>(pivot.x + dy),
-                         static_cast<std::int16_t>(pivot.y - dx)};
+        cell = turnedAbout(cell, pivot);
     }
     expected.targetAngle = before.targetAngle - 90.0f;
     if (cellsFit(expected, GridPoint{0, 0}, before.blockCount)) {
@@ -175,8 +140,7 @@ std::string RuleModel::checkTurn(const SessionState& before, const SessionState&
         ++stats_.refusedTurns;
         expected = before;
     }
-    std::string fault = firstDifference(expected, after);
-    return fault.empty() ? checkLedger(after) : "after a turn, " + fault;
+    return against(expected, after, "after a turn, ");
 }
 
 std::string RuleModel::checkDraw(const SessionState& before, const SessionState& after,
@@ -185,6 +149,12 @@ std::string RuleModel::checkDraw(const SessionState& before, const SessionState&
         return "a draw event answered false";
     std::string fault = firstDifference(before, after);
     return fault.empty() ? "" : "a draw event changed the game: " + fault;
+}
+
+std::string RuleModel::against(const SessionState& expected, const SessionState& after,
+                               const std::string& afterWhat) const {
+    const std::string fault = firstDifference(expected, after);
+    return fault.empty() ? checkLedger(after) : afterWhat + fault;
 }
 
 std::string RuleModel::checkLedger(const SessionState& after) const {

@@ -43,6 +43,10 @@ class RuleModel {
     std::string checkTurn(const SessionState& before, const SessionState& after);
     std::string checkShift(const SessionState& before, const SessionState& after, int dx);
     std::string checkLedger(const SessionState& after) const;
+    // The first difference from what was expected, or else from the ledger; `after` says after
+    // what.
+    std::string against(const SessionState& expected, const SessionState& after,
+                        const std::string& afterWhat = "") const;
 
     std::int32_t sumOfGains_ = 0;
     std::int32_t clearingLocks_ = 0;

@@ -81,10 +81,6 @@ std::string mismatch(const char* field, const T& expected, const T& actual) {
     return text.str();
 }
 
-std::string pointText(GridPoint p) {
-    return cellText(p);
-}
-
 }  // namespace
 
 bool insideWell(GridPoint cell) {
@@ -93,6 +89,34 @@ bool insideWell(GridPoint cell) {
 
 std::size_t cellIndex(GridPoint cell) {
     return static_cast<std::size_t>(cell.y * boardWidth + cell.x);
+}
+
+int clearFullRows(std::array<std::uint8_t, SessionState::kCells>& grid) {
+    std::array<std::uint8_t, SessionState::kCells> kept{};
+    int target = boardHeight - 1;
+    int removed = 0;
+    for (int row = boardHeight - 1; row >= 0; --row) {
+        const auto first = grid.begin() + row * boardWidth;
+        if (std::all_of(first, first + boardWidth, [](std::uint8_t c) { return c != 0; })) {
+            ++removed;
+            continue;
+        }
+        std::copy(first, first + boardWidth, kept.begin() + target-- * boardWidth);
+    }
+    grid = kept;
+    return removed;
+}
+
+GridPoint turnedAbout(GridPoint cell, GridPoint pivot) {
+    return GridPoint{static_cast<std::int16_t>(pivot.x + cell.y - pivot.y),
+                     static_cast<std::int16_t>(pivot.y - (cell.x - pivot.x))};
+}
+
+void movePiece(SessionState& state, GridPoint offset) {
+    for (int i = 0; i < std::min(state.pieceCellCount, SessionState::kMaxPieceCells); ++i)
+        state.pieceCells[static_cast<std::size_t>(i)] =
+            state.pieceCells[static_cast<std::size_t>(i)] + offset;
+    state.piecePos = state.piecePos + offset;
 }
 
 SessionState captureState(const GameSession& session) {
@@ -141,25 +165,21 @@ std::string firstDifference(const SessionState& expected, const SessionState& ac
         return "placed blocks differ from the expected well";
     if (sortedCells(expected) != sortedCells(actual))
         return "falling piece cells differ from the expected ones";
-    if (expected.piecePos != actual.piecePos)
-        return mismatch("piecePos", pointText(expected.piecePos), pointText(actual.piecePos));
-    if (expected.pieceIndex != actual.pieceIndex)
-        return mismatch("piece", expected.pieceIndex, actual.pieceIndex);
-    if (expected.targetAngle != actual.targetAngle)
-        return mismatch("targetAngle", expected.targetAngle, actual.targetAngle);
-    if (expected.lastFall != actual.lastFall)
-        return mismatch("lastFall", expected.lastFall, actual.lastFall);
-    if (expected.fallDelay != actual.fallDelay)
-        return mismatch("fallDelay", expected.fallDelay, actual.fallDelay);
-    if (expected.fastDrop != actual.fastDrop)
-        return mismatch("fastDrop", expected.fastDrop, actual.fastDrop);
-    if (expected.score != actual.score)
-        return mismatch("score", expected.score, actual.score);
-    if (expected.level != actual.level)
-        return mismatch("level", expected.level, actual.level);
-    if (expected.clears != actual.clears)
-        return mismatch("clears", expected.clears, actual.clears);
-    return "";
+    std::string difference;
+    const auto compare = [&](const char* field, const auto& wanted, const auto& got) {
+        if (difference.empty() && wanted != got)
+            difference = mismatch(field, wanted, got);
+    };
+    compare("piecePos", cellText(expected.piecePos), cellText(actual.piecePos));
+    compare("piece", expected.pieceIndex, actual.pieceIndex);
+    compare("targetAngle", expected.targetAngle, actual.targetAngle);
+    compare("lastFall", expected.lastFall, actual.lastFall);
+    compare("fallDelay", expected.fallDelay, actual.fallDelay);
+    compare("fastDrop", expected.fastDrop, actual.fastDrop);
+    compare("score", expected.score, actual.score);
+    compare("level", expected.level, actual.level);
+    compare("clears", expected.clears, actual.clears);
+    return difference;
 }
 
 std::string describe(const SessionState& state) {
@@ -176,7 +196,7 @@ std::string describe(const SessionState& state) {
         }
         text << '\n';
     }
-    text << "  piece " << state.pieceIndex << " at " << pointText(state.piecePos) << " angle "
+    text << "  piece " << state.pieceIndex << " at " << cellText(state.piecePos) << " angle "
          << state.targetAngle << ", blocks " << state.blockTotal << " (" << state.blocksOutside
          << " outside)\n"
          << "  score " << state.score << ", level " << state.level << ", clears " << state.clears

@@ -42,6 +42,16 @@ bool insideWell(GridPoint cell);
 // Row-major index of a cell inside the well.
 std::size_t cellIndex(GridPoint cell);
 
+// Removes every full row of a well's block counts, moving the rows above down; answers how many
+// went.
+int clearFullRows(std::array<std::uint8_t, SessionState::kCells>& grid);
+// A cell a quarter turn counter-clockwise on the screen about the pivot, as the game's Up turns
+// it: (dx, dy) from the pivot goes to (dy, -dx).
+GridPoint turnedAbout(GridPoint cell, GridPoint pivot);
+
+// Moves the falling piece's cells and its position together.
+void movePiece(SessionState& state, GridPoint offset);
+
 SessionState captureState(const GameSession& session);
 
 // The rules that hold between any two events, whatever happened before: every placed block

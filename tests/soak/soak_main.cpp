@@ -40,13 +40,8 @@ int main(int argc, char** argv) {
         return usage();
     options.drawEvery = static_cast<std::uint32_t>(drawEvery);
 
-    // Never torn down: unloading Mesa's driver at exit leaves allocations the leak checker
-    // reports without a stack to suppress them by.
-    static OffscreenGL* gl = new OffscreenGL;
-    if (!gl->ok()) {
-        std::fprintf(stderr, "vorn_soak: no offscreen GL context: %s\n", gl->error().c_str());
+    if (!keepOffscreenGL("vorn_soak"))
         return 2;
-    }
     // The session reads its twelve image files from the working directory.
     const ImageFolder images;
     const SoakResult result = runSoak(options);

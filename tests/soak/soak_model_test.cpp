@@ -38,18 +38,9 @@ void bottomRowWithAGap(SessionState& s) {
     }
 }
 
-void moveCells(SessionState& s, int dx, int dy) {
-    for (int i = 0; i < 4; ++i) {
-        auto& cell = s.pieceCells[static_cast<std::size_t>(i)];
-        cell = cell + GridPoint{static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy)};
-    }
-    s.piecePos =
-        s.piecePos + GridPoint{static_cast<std::int16_t>(dx), static_cast<std::int16_t>(dy)};
-}
-
 TEST(SoakInvariants, ASoundStatePasses) {
     SessionState s = fresh();
-    addBlocks(s, {GridPoint{0, 15}, GridPoint{9, 15}});
+    addBlocks(s, {{0, 15}, {9, 15}});
     EXPECT_EQ(brokenInvariant(s), "");
 }
 
@@ -62,7 +53,7 @@ TEST(SoakInvariants, EachBrokenRuleIsNamed) {
     const Case cases[] = {
         {"two blocks",
          [](SessionState& s) {
-             addBlocks(s, {GridPoint{3, 9}, GridPoint{3, 9}});
+             addBlocks(s, {{3, 9}, {3, 9}});
          },
          "2 placed blocks on cell (3, 9)"},
         {"outside", [](SessionState& s) { ++s.blocksOutside; }, "outside the well"},
@@ -74,10 +65,13 @@ TEST(SoakInvariants, EachBrokenRuleIsNamed) {
          "row 12 is full"},
         {"overlap",
          [](SessionState& s) {
-             addBlocks(s, {GridPoint{6, 1}});
+             addBlocks(s, {{6, 1}});
          },
          "overlaps a block at (6, 1)"},
-        {"off the well", [](SessionState& s) { moveCells(s, 0, -1); },
+        {"off the well",
+         [](SessionState& s) {
+             movePiece(s, GridPoint{0, -1});
+         },
          "leaves the well at (5, -1)"},
         {"three cells", [](SessionState& s) { s.pieceCellCount = 3; }, "has 3 cells"},
         {"level", [](SessionState& s) { s.clears = 5; }, "level 1 with 5 clearing locks"},
@@ -96,7 +90,7 @@ TEST(SoakRules, IdleBeforeTheDelayChangesNothing) {
     const SessionState before = fresh();
     EXPECT_EQ(model.checkIdle(before, before, 2000), "");
     SessionState moved = before;
-    moveCells(moved, 0, 1);
+    movePiece(moved, GridPoint{0, 1});
     EXPECT_NE(model.checkIdle(before, moved, 2000), "");
 }
 
@@ -104,7 +98,7 @@ TEST(SoakRules, FallAdvancesOneRowAndOneDelayNotToNow) {
     RuleModel model;
     const SessionState before = fresh();
     SessionState after = before;
-    moveCells(after, 0, 1);
+    movePiece(after, GridPoint{0, 1});
     after.lastFall = 2000;
     EXPECT_EQ(model.checkIdle(before, after, 9000), "");
     after.lastFall = 9000;
@@ -118,7 +112,7 @@ TEST(SoakRules, FallTimingIgnoresTheCounterPassing2To31AndWrapping) {
         before.lastFall = last;
         EXPECT_EQ(model.checkIdle(before, before, last + 1000), "") << last;
         SessionState after = before;
-        moveCells(after, 0, 1);
+        movePiece(after, GridPoint{0, 1});
         after.lastFall = last + 1000;
         EXPECT_EQ(model.checkIdle(before, after, last + 1001), "") << last;
     }
@@ -128,9 +122,9 @@ TEST(SoakRules, LockScoresTheRowsItFills) {
     RuleModel model;
     SessionState before = fresh();
     bottomRowWithAGap(before);
-    moveCells(before, 0, 14);      // resting on the floor in the gap
-    SessionState after = fresh();  // the next piece, the square again; row 15 is gone
-    addBlocks(after, {GridPoint{5, 15}, GridPoint{6, 15}});
+    movePiece(before, GridPoint{0, 14});  // resting on the floor in the gap
+    SessionState after = fresh();         // the next piece, the square again; row 15 is gone
+    addBlocks(after, {{5, 15}, {6, 15}});
     after.score = 1;
     after.clears = 1;
     after.lastFall = 5000;
@@ -154,7 +148,7 @@ TEST(SoakRules, NoRoomForTheNextPieceRestartsWithAnEmptyWell) {
 
     RuleModel kept;
     SessionState notEmptied = after;
-    addBlocks(notEmptied, {GridPoint{5, 15}});
+    addBlocks(notEmptied, {{5, 15}});
     EXPECT_NE(kept.checkIdle(before, notEmptied, 5000), "");
 }
 
@@ -172,10 +166,10 @@ TEST(SoakRules, OnlyEscapeAnswersFalse) {
 TEST(SoakRules, ShiftsAndTurnsAreRefusedAtTheWall) {
     RuleModel model;
     SessionState s = fresh();
-    moveCells(s, 3, 0);  // the square against the right wall
+    movePiece(s, GridPoint{3, 0});  // the square against the right wall
     EXPECT_EQ(model.checkKey(s, s, VirtualKey::Right, true, 1000), "");
     SessionState left = s;
-    moveCells(left, -1, 0);
+    movePiece(left, GridPoint{-1, 0});
     EXPECT_EQ(model.checkKey(s, left, VirtualKey::Left, true, 1000), "");
     EXPECT_NE(model.checkKey(s, s, VirtualKey::Left, true, 1000), "") << "a free move refused";
     // A turn about the square's top-left cell would reach above the well: refused.

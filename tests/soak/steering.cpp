@@ -28,14 +28,9 @@ Cells moved(Cells cells, int dx, int dy) {
     return cells;
 }
 
-// The same quarter turn as the game's Up: (dx, dy) from the pivot goes to (dy, -dx).
 Cells turned(Cells cells, GridPoint pivot) {
-    for (GridPoint& cell : cells) {
-        const int dx = cell.x - pivot.x;
-        const int dy = cell.y - pivot.y;
-        cell = GridPoint{static_cast<std::int16_t>(pivot.x + dy),
-                         static_cast<std::int16_t>(pivot.y - dx)};
-    }
+    for (GridPoint& cell : cells)
+        cell = turnedAbout(cell, pivot);
     return cells;
 }
 
@@ -44,18 +39,7 @@ double rate(Grid grid, const Cells& cells) {
     for (const GridPoint& cell : cells)
         grid[cellIndex(cell)] = 1;
     // Full rows go before the stack is measured, as they do in the game.
-    Grid kept{};
-    int full = 0;
-    int target = kHeight - 1;
-    for (int row = kHeight - 1; row >= 0; --row) {
-        const auto first = grid.begin() + row * kWidth;
-        if (std::all_of(first, first + kWidth, [](std::uint8_t c) { return c != 0; })) {
-            ++full;
-            continue;
-        }
-        std::copy(first, first + kWidth, kept.begin() + target-- * kWidth);
-    }
-    grid = kept;
+    const int full = clearFullRows(grid);
     int heightSum = 0, holes = 0, bumps = 0, previous = -1;
     for (int column = 0; column < kWidth; ++column) {
         int height = 0;

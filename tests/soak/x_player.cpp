@@ -80,12 +80,10 @@ void XPlayer::sendKey(KeySym key, bool down) {
     ++keyEvents_;
 }
 
-void XPlayer::press(KeySym key) {
-    sendKey(key, true);
-}
-
-void XPlayer::release(KeySym key) {
-    sendKey(key, false);
+void XPlayer::hold(KeySym key, int ms) {
+    press(key);
+    sleepMs(ms);
+    release(key);
 }
 
 void XPlayer::pointerTo(int x, int y) {

@@ -2,9 +2,15 @@
 
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
+
+inline void sleepMs(int ms) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 // Input through the X server as a player gives it (keys pressed and let go with XTest, the
 // pointer, the keyboard focus), and what the screen shows. For the soak of the real program.
@@ -22,8 +28,11 @@ class XPlayer {
     // Where a window's top-left corner is on the screen, and its size.
     bool placeOf(Window window, int& x, int& y, int& width, int& height) const;
 
-    void press(KeySym key);
-    void release(KeySym key);
+    void press(KeySym key) { sendKey(key, true); }
+    void release(KeySym key) { sendKey(key, false); }
+    // Pressed, held for `ms` and let go: apart, as a finger would (Wine can miss a release that
+    // follows its press at once).
+    void hold(KeySym key, int ms);
     void pointerTo(int x, int y);
     void focus(Window window);
     // A plain window to move the keyboard focus to.

@@ -46,6 +46,7 @@ class ChildProcess {
     int wait();
     // Whether it ends within `limit` (then `wait` answers at once).
     bool endsWithin(std::chrono::milliseconds limit);
+    bool running() { return !endsWithin(std::chrono::milliseconds(0)); }
     // Asks it to end (SIGTERM).
     void terminate();
     // Ends it at once (SIGKILL).

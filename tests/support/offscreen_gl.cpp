@@ -3,6 +3,9 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "render/gl_api.h"
 #include "render/gl_state.h"
 
@@ -40,30 +43,24 @@ EGLDisplay openSurfacelessDisplay() {
 // The first config Mesa lists is 10-bit; pixel tests compare 8-bit values, so look for an
 // exact 8/8/8/8 one.
 EGLConfig chooseRgba8(EGLDisplay display) {
-    const EGLint wanted[] = {EGL_SURFACE_TYPE,
-                             EGL_PBUFFER_BIT,
-                             EGL_RENDERABLE_TYPE,
-                             EGL_OPENGL_BIT,
-                             EGL_RED_SIZE,
-                             8,
-                             EGL_GREEN_SIZE,
-                             8,
-                             EGL_BLUE_SIZE,
-                             8,
-                             EGL_ALPHA_SIZE,
-                             8,
-                             EGL_NONE};
+    const EGLint channels[] = {EGL_RED_SIZE, EGL_GREEN_SIZE, EGL_BLUE_SIZE, EGL_ALPHA_SIZE};
+    std::vector<EGLint> wanted = {EGL_SURFACE_TYPE, EGL_PBUFFER_BIT, EGL_RENDERABLE_TYPE,
+                                  EGL_OPENGL_BIT};
+    for (const EGLint channel : channels)
+        wanted.insert(wanted.end(), {channel, 8});
+    wanted.push_back(EGL_NONE);
     EGLConfig configs[64];
     EGLint count = 0;
-    if (!eglChooseConfig(display, wanted, configs, 64, &count))
+    if (!eglChooseConfig(display, wanted.data(), configs, 64, &count))
         return nullptr;
     for (EGLint i = 0; i < count; ++i) {
-        EGLint r = 0, g = 0, b = 0, a = 0;
-        eglGetConfigAttrib(display, configs[i], EGL_RED_SIZE, &r);
-        eglGetConfigAttrib(display, configs[i], EGL_GREEN_SIZE, &g);
-        eglGetConfigAttrib(display, configs[i], EGL_BLUE_SIZE, &b);
-        eglGetConfigAttrib(display, configs[i], EGL_ALPHA_SIZE, &a);
-        if (r == 8 && g == 8 && b == 8 && a == 8)
+        bool eightBits = true;
+        for (const EGLint channel : channels) {
+            EGLint bits = 0;
+            eightBits =
+                eightBits && eglGetConfigAttrib(display, configs[i], channel, &bits) && bits == 8;
+        }
+        if (eightBits)
             return configs[i];
     }
     return nullptr;
@@ -115,12 +112,9 @@ OffscreenGL::~OffscreenGL() {
     eglTerminate(display_);
 }
 
-std::string OffscreenGL::renderer() const {
-    const GLubyte* name = glGetString(GL_RENDERER);
-    return name == nullptr ? std::string() : reinterpret_cast<const char*>(name);
-}
-
-void OffscreenGL::beginFrame() const {
-    glClear(GL_COLOR_BUFFER_BIT);
-    glLoadIdentity();
+bool keepOffscreenGL(const char* who) {
+    static const OffscreenGL* gl = new OffscreenGL;
+    if (!gl->ok())
+        std::fprintf(stderr, "%s: no offscreen GL context: %s\n", who, gl->error().c_str());
+    return gl->ok();
 }

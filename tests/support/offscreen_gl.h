@@ -17,10 +17,6 @@ class OffscreenGL {
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
-    std::string renderer() const;
-
-    // Clears to black and loads an identity model-view matrix, as every frame starts.
-    void beginFrame() const;
 
   private:
     void* display_ = nullptr;
@@ -28,3 +24,9 @@ class OffscreenGL {
     void* context_ = nullptr;
     std::string error_;
 };
+
+// The context of a whole program, made at the first call and kept to the very end of the process
+// on purpose: tearing it down unloads Mesa's driver, and the leak checker then reports the
+// driver's own teardown leftovers without a stack that could be suppressed. False, once `who`
+// has said why on standard error, when there is none.
+bool keepOffscreenGL(const char* who);

@@ -3,6 +3,8 @@
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 
+#include "window/pad_keys.h"
+
 // SDL's virtual joystick as a gamepad, for tests on machines without one. SDL's joystick
 // subsystem must be running (the SDL backend starts it).
 // A pad SDL maps by itself: its buttons and axes are SDL's controller buttons and axes, in
@@ -35,6 +37,19 @@ class VirtualPad {
     // From -1 to 1.
     void axis(SDL_GameControllerAxis axis, double position) {
         SDL_JoystickSetVirtualAxis(joystick_, axis, static_cast<Sint16>(position * 32767));
+    }
+    // The game's controls: the south and east face buttons are SDL's A and B.
+    void button(PadButton button, bool down) {
+        constexpr SDL_GameControllerButton kSdl[] = {
+            SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,
+            SDL_CONTROLLER_BUTTON_BACK,      SDL_CONTROLLER_BUTTON_DPAD_UP,
+            SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_CONTROLLER_BUTTON_DPAD_LEFT,
+            SDL_CONTROLLER_BUTTON_DPAD_RIGHT};
+        this->button(kSdl[static_cast<int>(button)], down);
+    }
+    void axis(PadAxis axis, double position) {
+        this->axis(axis == PadAxis::StickX ? SDL_CONTROLLER_AXIS_LEFTX : SDL_CONTROLLER_AXIS_LEFTY,
+                   position);
     }
     void unplug() {
         if (joystick_ == nullptr || unplugged_)

@@ -5,13 +5,9 @@ import assert from "node:assert/strict";
 import { test } from "node:test";
 
 import { until } from "./browser_session.mjs";
-import { browserName, open, phone, visible } from "./page_session.mjs";
+import { chromiumOnly, gameListening, open, phone, screenOf, visible } from "./page_session.mjs";
 import { WELL, canvasFrame, columnOf, firstFrame, firstScaledFrame, frame, leftEdgeAfterMoving,
     litCells, pause, pieceBounds, widthInCells } from "./well.mjs";
-
-// The window is open once the page's controls reach the game.
-const gameListening = (page) => until("the game listening", () =>
-    page.evaluate(() => typeof Module.vornPage.press === "function"));
 
 // The whole canvas in view, 4:3, nothing to scroll sideways and nothing zoomed.
 async function expectCanvasFits(page, viewport) {
@@ -71,7 +67,7 @@ async function dropBy(page, what, act) {
 test("phones and small windows: the whole canvas in view, 4:3, nothing to scroll", async () => {
     const sizes = [[390, 844], [844, 390], [360, 640], [640, 360]];
     for (const [width, height] of sizes) {
-        const viewport = browserName === "chromium" ? phone(width, height) : { width, height };
+        const viewport = screenOf(width, height);
         const { page } = await open("full", null, { viewport });
         await gameListening(page);
         await expectCanvasFits(page, viewport);
@@ -121,7 +117,7 @@ test("a desktop: the 800x600 canvas, no touch controls, the hint when it loses t
 });
 
 test("a phone plays by taps on the controls and gestures on the canvas; a swipe does not " +
-    "scroll the page", { skip: browserName !== "chromium" && "touch emulation is Chromium's" },
+    "scroll the page", chromiumOnly,
 async () => {
     for (const [width, height] of [[390, 844], [844, 390]]) {
         const at = `${width}x${height}`;
@@ -176,7 +172,7 @@ async () => {
 });
 
 test("gestures on the well: a tap turns, a swipe down drops, a second finger cancels, a finger " +
-    "slid off a button presses nothing", { skip: browserName !== "chromium" && "touch emulation is Chromium's" },
+    "slid off a button presses nothing", chromiumOnly,
 async () => {
     const { page } = await open("full", null, { viewport: phone(390, 844) });
     await firstScaledFrame(page);

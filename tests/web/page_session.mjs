@@ -50,7 +50,15 @@ after(async () => {
     server?.close();
 });
 
+export const chromiumOnly = { skip: browserName !== "chromium" && "touch emulation is Chromium's" };
 export const phone = (width, height) => ({ width, height, isMobile: true, hasTouch: true });
+// A phone where the browser can pretend to be one; elsewhere a window of its size.
+export const screenOf = (width, height) =>
+    (browserName === "chromium" ? phone(width, height) : { width, height });
+
+// The window is open once the page's controls reach the game.
+export const gameListening = (page) => until("the game listening", () =>
+    page.evaluate(() => typeof Module?.vornPage?.press === "function"));
 
 // `where` is a site's name or a whole address.
 export async function open(where, beforeLoad, { viewport = DESKTOP, inBrowser = browser } = {}) {

@@ -87,18 +87,12 @@ TEST_F(SdlOnX, AKeyReleaseActsOnlyWhereTheKeyboardFocusIs) {
 }
 
 TEST_F(SdlOnX, TheKeypadIsArrowsWithNumLockOffAndDigitsWithItOn) {
-    const KeyCode keypad4 = XKeysymToKeycode(x_, XK_KP_Left);
-    ASSERT_NE(keypad4, 0);
-    XTestFakeKeyEvent(x_, keypad4, True, CurrentTime);
-    XTestFakeKeyEvent(x_, keypad4, False, CurrentTime);
-    XSync(x_, False);
+    ASSERT_NE(XKeysymToKeycode(x_, XK_KP_Left), 0);
+    tap(XK_KP_Left);
     EXPECT_EQ(keyUps(), Codes{37});
 
-    key(XK_Num_Lock, true);
-    key(XK_Num_Lock, false);
-    XTestFakeKeyEvent(x_, keypad4, True, CurrentTime);
-    XTestFakeKeyEvent(x_, keypad4, False, CurrentTime);
-    XSync(x_, False);
+    tap(XK_Num_Lock);
+    tap(XK_KP_Left);
     EXPECT_EQ(keyUps(), Codes{}) << "with NumLock on the keypad gives digits, which raise nothing";
 }
 

@@ -66,6 +66,10 @@ class SdlOnX : public ::testing::Test {
         XTestFakeKeyEvent(x_, XKeysymToKeycode(x_, keysym), press ? True : False, CurrentTime);
         XSync(x_, False);
     }
+    void tap(KeySym keysym) {
+        key(keysym, true);
+        key(keysym, false);
+    }
 
     // The virtual-key codes of the key releases that reach the window within a short while.
     std::vector<std::uint32_t> keyUps() {

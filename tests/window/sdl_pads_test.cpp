@@ -2,121 +2,80 @@
 // a real X server: each control reaches the window as the key it stands for, on its release;
 // pads plugged in before the start and mid-game work, one unplugged mid-push does nothing, and
 // nothing acts while another window has the keyboard focus.
-#include <optional>
-#include <string>
+#include <map>
+#include <memory>
 #include <utility>
-#include <vector>
 
+#include "tests/support/pad_steps.h"
 #include "tests/support/virtual_pad.h"
 #include "tests/window/sdl_on_x.h"
 
 namespace {
 
-using Codes = std::vector<std::uint32_t>;
-
 class PadsOnX : public SdlOnX {
   protected:
-    // Each change is seen by SDL at the next look at its events, as a pad's report would be.
-    void press(VirtualPad& pad, SDL_GameControllerButton button) {
-        pad.button(button, true);
-        backend_.pumpEvents();
-    }
-    void letGo(VirtualPad& pad, SDL_GameControllerButton button) {
-        pad.button(button, false);
-        backend_.pumpEvents();
-    }
-    void tap(VirtualPad& pad, SDL_GameControllerButton button) {
-        press(pad, button);
-        letGo(pad, button);
-    }
-    void stick(VirtualPad& pad, SDL_GameControllerAxis axis, double position) {
-        pad.axis(axis, position);
-        backend_.pumpEvents();
-    }
-    // The releases since the last call, once the backend has taken what is waiting.
-    Codes taken() {
-        backend_.pumpEvents();
-        return std::exchange(keyUps_.codes, {});
-    }
-};
+    // Virtual pads, each plugged in at its first step. Each change is seen by SDL at the next
+    // look at its events, as a pad's report would be.
+    struct Driver : PadDriver, WindowEventListener {
+        explicit Driver(PadsOnX& onX) : x(onX) {
+            x.backend_.pumpEvents();
+            x.backend_.setListener(this);
+        }
+        ~Driver() override { x.backend_.setListener(&x.keyUps_); }
+        void onWindowEvent(const WindowEvent& event) override { heard(event); }
 
-struct Step {
-    int control;  // an SDL_GameControllerButton, or an SDL_GameControllerAxis for a stick
-    bool stick;
-    double position;  // a button: 1 down, 0 up
-};
+        VirtualPad& padOf(std::int32_t pad) {
+            std::unique_ptr<VirtualPad>& at = pads[pad];
+            if (at == nullptr) {
+                at = std::make_unique<VirtualPad>();
+                EXPECT_TRUE(at->plugged()) << SDL_GetError();
+                x.backend_.pumpEvents();
+            }
+            return *at;
+        }
+        void button(std::int32_t pad, PadButton b, bool down) override {
+            padOf(pad).button(b, down);
+        }
+        void stick(std::int32_t pad, PadAxis axis, double at) override {
+            padOf(pad).axis(axis, at);
+        }
+        void unplug(std::int32_t pad) override { padOf(pad).unplug(); }
+        void settle() override { x.backend_.pumpEvents(); }
+        void forget() override {
+            x.focusElsewhere();
+            x.focusTheWindow();
+        }
+        // The releases since the last call, once the backend has taken what is waiting.
+        KeyCodes taken() {
+            x.backend_.pumpEvents();
+            return std::exchange(ups, {});
+        }
 
-Step down(SDL_GameControllerButton b) {
-    return {b, false, 1};
-}
-Step up(SDL_GameControllerButton b) {
-    return {b, false, 0};
-}
-Step stickAt(SDL_GameControllerAxis a, double position) {
-    return {a, true, position};
-}
-
-struct Play {
-    std::string what;
-    std::vector<Step> steps;
-    Codes keyUps;
-};
-
-const Play kPlays[] = {
-    {"south face button drops (Space)",
-     {down(SDL_CONTROLLER_BUTTON_A), up(SDL_CONTROLLER_BUTTON_A)},
-     {32}},
-    {"east face button turns (Up)",
-     {down(SDL_CONTROLLER_BUTTON_B), up(SDL_CONTROLLER_BUTTON_B)},
-     {38}},
-    {"Back is Escape", {down(SDL_CONTROLLER_BUTTON_BACK), up(SDL_CONTROLLER_BUTTON_BACK)}, {27}},
-    {"the d-pad shifts, falls and turns",
-     {down(SDL_CONTROLLER_BUTTON_DPAD_LEFT), up(SDL_CONTROLLER_BUTTON_DPAD_LEFT),
-      down(SDL_CONTROLLER_BUTTON_DPAD_RIGHT), up(SDL_CONTROLLER_BUTTON_DPAD_RIGHT),
-      down(SDL_CONTROLLER_BUTTON_DPAD_DOWN), up(SDL_CONTROLLER_BUTTON_DPAD_DOWN),
-      down(SDL_CONTROLLER_BUTTON_DPAD_UP), up(SDL_CONTROLLER_BUTTON_DPAD_UP)},
-     {37, 39, 40, 38}},
-    {"a held button does nothing until let go", {down(SDL_CONTROLLER_BUTTON_A)}, {}},
-    {"the other buttons and the right stick do nothing",
-     {down(SDL_CONTROLLER_BUTTON_X), up(SDL_CONTROLLER_BUTTON_X), down(SDL_CONTROLLER_BUTTON_START),
-      up(SDL_CONTROLLER_BUTTON_START), stickAt(SDL_CONTROLLER_AXIS_RIGHTX, -1),
-      stickAt(SDL_CONTROLLER_AXIS_RIGHTX, 0)},
-     {}},
-    // The hysteresis is PadKeys' own (pad_keys_test.cpp): here the axes, pushed and let go.
-    {"the left stick's axes are the arrows",
-     {stickAt(SDL_CONTROLLER_AXIS_LEFTX, -0.9), stickAt(SDL_CONTROLLER_AXIS_LEFTX, 0),
-      stickAt(SDL_CONTROLLER_AXIS_LEFTY, 1), stickAt(SDL_CONTROLLER_AXIS_LEFTY, 0)},
-     {37, 40}},
+        PadsOnX& x;
+        std::map<std::int32_t, std::unique_ptr<VirtualPad>> pads;
+    };
 };
 
 TEST_F(PadsOnX, EachControlActsAsItsKeyWhenLetGo) {
-    for (const Play& play : kPlays) {
-        SCOPED_TRACE(play.what);
-        VirtualPad pad;
-        ASSERT_TRUE(pad.plugged()) << SDL_GetError();
-        taken();
-        for (const Step& step : play.steps) {
-            if (step.stick)
-                stick(pad, static_cast<SDL_GameControllerAxis>(step.control), step.position);
-            else
-                pad.button(static_cast<SDL_GameControllerButton>(step.control), step.position != 0);
-            backend_.pumpEvents();
-        }
-        EXPECT_EQ(taken(), play.keyUps);
-    }
+    expectPlays(kEverySystemsPlays, [this] { return std::make_unique<Driver>(*this); });
+    Driver driver(*this);
+    VirtualPad& pad = driver.padOf(0);
+    pad.button(SDL_CONTROLLER_BUTTON_X, true);
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, -1);
+    driver.taken();
+    pad.button(SDL_CONTROLLER_BUTTON_X, false);
+    pad.button(SDL_CONTROLLER_BUTTON_START, false);
+    pad.axis(SDL_CONTROLLER_AXIS_RIGHTX, 0);
+    EXPECT_EQ(driver.taken(), KeyCodes{}) << "the other buttons and the right stick do nothing";
 }
 
 TEST_F(PadsOnX, PadsPluggedInMidGameAllWork) {
-    VirtualPad first;
-    taken();
-    tap(first, SDL_CONTROLLER_BUTTON_A);
-    EXPECT_EQ(taken(), Codes{32});
-    VirtualPad second;
-    taken();
-    press(first, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    tap(second, SDL_CONTROLLER_BUTTON_B);
-    letGo(first, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-    EXPECT_EQ(taken(), (Codes{38, 37})) << "two pads at once";
+    Driver driver(*this);
+    driver.play("S+ S-");
+    EXPECT_EQ(driver.taken(), KeyCodes{32});
+    driver.play("L+ 1:E+ 1:E- L-");
+    EXPECT_EQ(driver.taken(), (KeyCodes{38, 37})) << "two pads at once";
 }
 
 // The commonest case: the pad is there before the game starts.
@@ -124,60 +83,51 @@ class PadPluggedBeforeTheStart : public PadsOnX {
   protected:
     void SetUp() override {
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0) << SDL_GetError();
-        pad_.emplace();
+        pad_ = std::make_unique<VirtualPad>();
         ASSERT_TRUE(pad_->plugged()) << SDL_GetError();
         PadsOnX::SetUp();
     }
-    std::optional<VirtualPad> pad_;
+    std::unique_ptr<VirtualPad> pad_;
 };
 
 TEST_F(PadPluggedBeforeTheStart, Plays) {
-    taken();
-    tap(*pad_, SDL_CONTROLLER_BUTTON_A);
-    stick(*pad_, SDL_CONTROLLER_AXIS_LEFTX, -1);
-    stick(*pad_, SDL_CONTROLLER_AXIS_LEFTX, 0);
-    EXPECT_EQ(taken(), (Codes{32, 37}));
+    Driver driver(*this);
+    driver.pads[0] = std::move(pad_);
+    driver.play("S+ S- x=-1 x=0");
+    EXPECT_EQ(driver.taken(), (KeyCodes{32, 37}));
 }
 
 TEST_F(PadsOnX, APadUnpluggedMidPushDoesNothing) {
-    {
-        VirtualPad pad;
-        taken();
-        press(pad, SDL_CONTROLLER_BUTTON_A);
-        stick(pad, SDL_CONTROLLER_AXIS_LEFTX, 1);
-        pad.unplug();
-        EXPECT_EQ(taken(), Codes{});
-    }
-    VirtualPad again;
-    taken();
-    tap(again, SDL_CONTROLLER_BUTTON_A);
-    EXPECT_EQ(taken(), Codes{32}) << "a pad plugged in again plays";
+    Driver driver(*this);
+    driver.play("S+ x=1 unplug");
+    EXPECT_EQ(driver.taken(), KeyCodes{});
+    driver.pads.clear();
+    driver.play("S+ S-");
+    EXPECT_EQ(driver.taken(), KeyCodes{32}) << "a pad plugged in again plays";
 }
 
 TEST_F(PadsOnX, NothingActsWhileAnotherWindowHasTheFocus) {
-    VirtualPad pad;
-    taken();
+    Driver driver(*this);
+    driver.padOf(0);
     focusElsewhere();
-    tap(pad, SDL_CONTROLLER_BUTTON_BACK);
-    EXPECT_EQ(taken(), Codes{}) << "pressed and let go elsewhere";
+    driver.play("B+ B-");
+    EXPECT_EQ(driver.taken(), KeyCodes{}) << "pressed and let go elsewhere";
 
     focusTheWindow();
-    press(pad, SDL_CONTROLLER_BUTTON_A);
-    stick(pad, SDL_CONTROLLER_AXIS_LEFTY, 1);
+    driver.play("S+ y=1");
     focusElsewhere();
-    letGo(pad, SDL_CONTROLLER_BUTTON_A);
-    stick(pad, SDL_CONTROLLER_AXIS_LEFTY, 0);
-    EXPECT_EQ(taken(), Codes{}) << "pressed over the game, let go elsewhere";
+    driver.play("S- y=0");
+    EXPECT_EQ(driver.taken(), KeyCodes{}) << "pressed over the game, let go elsewhere";
 
     focusTheWindow();
-    press(pad, SDL_CONTROLLER_BUTTON_B);
+    driver.play("E+");
     focusElsewhere();
     focusTheWindow();
-    letGo(pad, SDL_CONTROLLER_BUTTON_B);
-    EXPECT_EQ(taken(), Codes{}) << "held while the focus went away and came back";
+    driver.play("E-");
+    EXPECT_EQ(driver.taken(), KeyCodes{}) << "held while the focus went away and came back";
 
-    tap(pad, SDL_CONTROLLER_BUTTON_A);
-    EXPECT_EQ(taken(), Codes{32}) << "the focus back";
+    driver.play("S+ S-");
+    EXPECT_EQ(driver.taken(), KeyCodes{32}) << "the focus back";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,10 +85,11 @@ class Win32Window : public ::testing::Test {
     HWND hwnd() const { return backend_.window(); }
     LONG style() const { return GetWindowLongA(hwnd(), GWL_STYLE); }
 
-    RECT clientRect() const {
+    // Where the drawing area, or the whole window, lies: left, top, right, bottom.
+    std::array<LONG, 4> place(bool client) const {
         RECT rect{};
-        GetClientRect(hwnd(), &rect);
-        return rect;
+        client ? GetClientRect(hwnd(), &rect) : GetWindowRect(hwnd(), &rect);
+        return {rect.left, rect.top, rect.right, rect.bottom};
     }
 
     Seen runLoop() {
@@ -105,16 +107,12 @@ class Win32Window : public ::testing::Test {
 // alone would leave the drawing area short of 800x600.
 TEST_F(Win32Window, WindowedDrawingAreaIsTheFullSize) {
     ASSERT_TRUE(open(false));
-    const RECT client = clientRect();
-    EXPECT_EQ(client.right - client.left, 800);
-    EXPECT_EQ(client.bottom - client.top, 600);
+    EXPECT_EQ(place(true), (std::array<LONG, 4>{0, 0, 800, 600}));
     EXPECT_TRUE(style() & WS_CAPTION) << "the system's own caption";
     EXPECT_TRUE(style() & WS_SYSMENU);
     EXPECT_FALSE(style() & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-    RECT outer{};
-    GetWindowRect(hwnd(), &outer);
-    EXPECT_EQ(outer.left, 0);
-    EXPECT_EQ(outer.top, 0);
+    EXPECT_EQ(place(false)[0], 0);
+    EXPECT_EQ(place(false)[1], 0);
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     EXPECT_EQ(viewport[2], 800);
@@ -134,12 +132,7 @@ class Win32FullScreen : public Win32Window {
 TEST_F(Win32FullScreen, IsAnUndecoratedWindowOverTheWholeScreen) {
     ASSERT_TRUE(open(true));
     EXPECT_TRUE(window_->fullscreen());
-    RECT outer{};
-    GetWindowRect(hwnd(), &outer);
-    EXPECT_EQ(outer.left, 0);
-    EXPECT_EQ(outer.top, 0);
-    EXPECT_EQ(outer.right, 800);
-    EXPECT_EQ(outer.bottom, 600);
+    EXPECT_EQ(place(false), (std::array<LONG, 4>{0, 0, 800, 600}));
     EXPECT_TRUE(style() & WS_POPUP);
     EXPECT_FALSE(style() & WS_CAPTION);
     EXPECT_EQ(GetWindowLongA(hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW, WS_EX_APPWINDOW);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/full_well_scene.h"
 #include "frame/frame_event.h"
 #include "game/game_session.h"
 #include "game/tick_clock.h"
@@ -139,7 +140,7 @@ namespace PictureRestore {
 // Scene 0's moment and well, for the native frame it is compared with.
 void run(WebBackend& backend) {
     setTickSource([] { return std::uint32_t{1000}; });
-    auto* restore = new Restore{backend, PictureScenes::fullWell(), 0, {}};
+    auto* restore = new Restore{backend, FullWell::filledSession(), 0, {}};
     if (restore->session == nullptr) {
         finish(restore, "restore failed: the full well could not be set up");
         return;

@@ -11,13 +11,6 @@
 
 namespace PictureScenes {
 
-std::unique_ptr<GameSession> fullWell() {
-    auto session = FullWell::newSession();
-    if (!FullWell::fillSession(*session))
-        return nullptr;
-    return session;
-}
-
 bool draw(int scene) {
     if (scene == 2) {
         drawStateChangeScene();
@@ -29,7 +22,7 @@ bool draw(int scene) {
     std::unique_ptr<GameSession> session;
     bool drawn = false;
     if (scene == 0) {
-        session = fullWell();
+        session = FullWell::filledSession();
         drawn = session != nullptr && session->handleEvent(Draw, 0);
     } else if (scene == 1) {
         session = FullWell::newSession();

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <memory>
-
-class GameSession;
-
 // The frames the picture check compares, set up and drawn the same way natively and in the
 // browser, each into the current GL context by the game itself.
 namespace PictureScenes {
@@ -17,8 +13,4 @@ inline constexpr int kHeight = 600;
 
 // False when the scene could not be set up.
 bool draw(int scene);
-
-// The session of scene 0, every cell of the well taken, at the moment the tick source gives
-// (1000 in the scenes); null when it could not be set up.
-std::unique_ptr<GameSession> fullWell();
 }  // namespace PictureScenes

@@ -1,22 +1,15 @@
 #include "tests/window/fake/fake_backend.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
 const char* nameOf(Release what) {
-    switch (what) {
-        case Release::CurrentContext:
-            return "releaseCurrentContext";
-        case Release::Context:
-            return "releaseContext";
-        case Release::DrawingSurface:
-            return "releaseDrawingSurface";
-        case Release::Window:
-            return "releaseWindow";
-        default:
-            return "releaseRegistration";
-    }
+    static const char* const kNames[] = {"releaseCurrentContext", "releaseContext",
+                                         "releaseDrawingSurface", "releaseWindow",
+                                         "releaseRegistration"};
+    return kNames[static_cast<int>(what)];
 }
 
 bool madeWithTheContext(OpenStep step) {
@@ -24,28 +17,6 @@ bool madeWithTheContext(OpenStep step) {
 }
 
 }  // namespace
-
-void FakeBackend::failCall(const std::string& name, int occurrence, const std::string& why) {
-    failures_[name] = Failure{occurrence, why};
-}
-
-void FakeBackend::failOpenAt(OpenStep step, bool atWindow) {
-    openFailure_ = step;
-    failsAtWindow_ = atWindow;
-}
-
-void FakeBackend::setTicks(std::uint32_t start, std::uint32_t step) {
-    nextTick_ = start;
-    tickStep_ = step;
-}
-
-void FakeBackend::scriptTicks(const std::vector<std::uint32_t>& readings) {
-    scriptedTicks_.assign(readings.begin(), readings.end());
-}
-
-void FakeBackend::onCall(const std::string& name, std::function<void()> hook) {
-    hooks_[name] = std::move(hook);
-}
 
 void FakeBackend::deliver(const WindowEvent& event) {
     if (listener_ != nullptr)
@@ -70,18 +41,6 @@ bool FakeBackend::record(const std::string& name) {
     return false;
 }
 
-bool FakeBackend::start() {
-    return record("start");
-}
-
-bool FakeBackend::enterDisplayMode(std::int32_t, std::int32_t, std::int32_t) {
-    return record("enterDisplayMode");
-}
-
-void FakeBackend::leaveDisplayMode() {
-    record("leaveDisplayMode");
-}
-
 void FakeBackend::showCursor(bool shown) {
     cursorCount_ += shown ? 1 : -1;
     record(shown ? "showCursor" : "hideCursor");
@@ -100,16 +59,8 @@ OpenStep FakeBackend::openContext() {
     return madeWithTheContext(openFailure_) ? openFailure_ : OpenStep::Done;
 }
 
-void FakeBackend::show() {
-    record("show");
-}
-
 bool FakeBackend::release(Release what) {
     return record(nameOf(what));
-}
-
-void FakeBackend::present() {
-    record("present");
 }
 
 bool FakeBackend::pumpEvents() {
@@ -146,7 +97,5 @@ std::uint32_t FakeBackend::ticks() {
 }
 
 std::string FakeBackend::takeFailureReason() {
-    std::string why;
-    why.swap(why_);
-    return why;
+    return std::exchange(why_, {});
 }

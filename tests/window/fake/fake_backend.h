@@ -29,16 +29,26 @@ class FakeBackend : public WindowBackend {
 
     // The named call (start, enterDisplayMode, release<What>, ...) reports failure: every time,
     // or only its nth time (1 = the first); `why` is then the reason it gives.
-    void failCall(const std::string& name, int occurrence = 0, const std::string& why = "");
+    void failCall(const std::string& name, int occurrence = 0, const std::string& why = "") {
+        failures_[name] = Failure{occurrence, why};
+    }
     // Opening stops at this step. FindFormat with `atWindow` fails it while the window is made,
     // as a system that fixes the pixel format with the window does.
-    void failOpenAt(OpenStep step, bool atWindow = false);
+    void failOpenAt(OpenStep step, bool atWindow = false) {
+        openFailure_ = step;
+        failsAtWindow_ = atWindow;
+    }
     void answerQuestion(BoxAnswer answer) { questionAnswer_ = answer; }
     // Tick readings: the scripted ones first, then `start`, `start + step`, ... (wrapping).
-    void setTicks(std::uint32_t start, std::uint32_t step);
-    void scriptTicks(const std::vector<std::uint32_t>& readings);
+    void setTicks(std::uint32_t start, std::uint32_t step) {
+        nextTick_ = start;
+        tickStep_ = step;
+    }
+    void scriptTicks(const std::vector<std::uint32_t>& readings) {
+        scriptedTicks_.assign(readings.begin(), readings.end());
+    }
     // Runs `hook` after each recorded call of that name.
-    void onCall(const std::string& name, std::function<void()> hook);
+    void onCall(const std::string& name, std::function<void()> hook) { hooks_[name] = hook; }
 
     // Events the next pumpEvents hands over, in order.
     void queue(const WindowEvent& event) { events_.push_back(event); }
@@ -64,16 +74,17 @@ class FakeBackend : public WindowBackend {
     // --- WindowBackend ---
 
     void setListener(WindowEventListener* listener) override { listener_ = listener; }
-    bool start() override;
-    bool enterDisplayMode(std::int32_t width, std::int32_t height,
-                          std::int32_t colourBits) override;
-    void leaveDisplayMode() override;
+    bool start() override { return record("start"); }
+    bool enterDisplayMode(std::int32_t, std::int32_t, std::int32_t) override {
+        return record("enterDisplayMode");
+    }
+    void leaveDisplayMode() override { record("leaveDisplayMode"); }
     void showCursor(bool shown) override;
     OpenStep openWindow(const WindowSpec& asked) override;
     OpenStep openContext() override;
-    void show() override;
+    void show() override { record("show"); }
     bool release(Release what) override;
-    void present() override;
+    void present() override { record("present"); }
     bool pumpEvents() override;
     void requestQuit() override;
     BoxAnswer showBox(BoxKind kind, const char* caption, const char* text) override;
@@ -81,15 +92,15 @@ class FakeBackend : public WindowBackend {
     std::string takeFailureReason() override;
 
   private:
+    struct Failure {
+        int occurrence;
+        std::string why;
+    };
     // Records the call, runs its hook, and answers whether it is to succeed.
     bool record(const std::string& name);
 
     std::vector<std::string> calls_;
     std::map<std::string, int> made_;
-    struct Failure {
-        int occurrence;
-        std::string why;
-    };
     std::map<std::string, Failure> failures_;
     std::map<std::string, std::function<void()>> hooks_;
     OpenStep openFailure_ = OpenStep::Done;
