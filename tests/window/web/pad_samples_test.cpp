@@ -101,10 +101,14 @@ TEST(PadSamples, EachPadsControlsActAsKeysWhenLetGo) {
     }
 }
 
+// As on the desktop, what is held across the loss acts only once let go and pressed again,
+// though every sample after it shows it held.
 TEST(PadSamples, WhatIsHeldWhenTheFocusLeavesIsForgotten) {
     SamplesDriver driver;
-    driver.play("S+ forget S-");
+    driver.play("S+ forget S-  L+ forget y=0 L-  x=-1 forget y=0 x=-0.3 x=0");
     EXPECT_EQ(driver.ups, KeyCodes{});
+    driver.play("S+ S-  x=-1 x=0");
+    EXPECT_EQ(driver.ups, (KeyCodes{32, 37}));
 }
 
 }  // namespace
