@@ -58,7 +58,7 @@ Translation& gl() {
 
 // While the context is lost the quads go unseen, as they would on any frame the browser does
 // not show.
-[[gnu::noinline]] void drawPending() {
+void drawPending() {
     Translation& state = gl();
     if (state.clearPending && !state.lost)
         emscripten_glClear(GL_COLOR_BUFFER_BIT);
