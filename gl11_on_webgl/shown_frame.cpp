@@ -13,13 +13,24 @@ struct RunFields {
     std::uint32_t quads;
 };
 
-RunFields fieldsOf(const QuadRun& run) {
-    return RunFields{run.texture, run.exact, static_cast<std::uint32_t>(run.firstQuad),
-                     static_cast<std::uint32_t>(run.quads)};
+std::size_t bytesOf(const QuadBatch& batch) {
+    return batch.vertices().size() * sizeof(QuadVertex) + batch.runs().size() * sizeof(RunFields);
 }
 
-std::size_t cornerBytes(const QuadBatch& batch) {
-    return batch.vertices().size() * sizeof(QuadVertex);
+// Hands `visit` the bytes that decide what the batch draws, a part at a time: its corners, then
+// each run's fields. Stops where `visit` answers false.
+template <typename Visit>
+bool eachPart(const QuadBatch& batch, Visit&& visit) {
+    const auto& vertices = batch.vertices();
+    if (!vertices.empty() && !visit(vertices.data(), vertices.size() * sizeof(QuadVertex)))
+        return false;
+    for (const QuadRun& run : batch.runs()) {
+        const RunFields fields{run.texture, run.exact, static_cast<std::uint32_t>(run.firstQuad),
+                               static_cast<std::uint32_t>(run.quads)};
+        if (!visit(&fields, sizeof fields))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -27,34 +38,27 @@ std::size_t cornerBytes(const QuadBatch& batch) {
 // Compared byte for byte: a corner that moved by any amount, or a zero that changed sign, is
 // drawn again.
 bool ShownFrame::repeats(const QuadBatch& batch) const {
-    const std::size_t corners = cornerBytes(batch);
-    if (!known_ || corners + batch.runs().size() * sizeof(RunFields) != size_ ||
-        (corners != 0 && std::memcmp(bytes_.get(), batch.vertices().data(), corners) != 0))
+    if (!known_ || bytesOf(batch) != size_)
         return false;
-    const unsigned char* at = bytes_.get() + corners;
-    for (const QuadRun& run : batch.runs()) {
-        const RunFields fields = fieldsOf(run);
-        if (std::memcmp(at, &fields, sizeof fields) != 0)
-            return false;
-        at += sizeof fields;
-    }
-    return true;
+    const unsigned char* at = bytes_.get();
+    return eachPart(batch, [&at](const void* part, std::size_t size) {
+        const bool same = std::memcmp(at, part, size) == 0;
+        at += size;
+        return same;
+    });
 }
 
 void ShownFrame::remember(const QuadBatch& batch) {
-    const std::size_t corners = cornerBytes(batch);
-    size_ = corners + batch.runs().size() * sizeof(RunFields);
+    size_ = bytesOf(batch);
     if (size_ > capacity_) {
         bytes_.reset(new unsigned char[size_]);
         capacity_ = size_;
     }
-    if (corners != 0)
-        std::memcpy(bytes_.get(), batch.vertices().data(), corners);
-    unsigned char* at = bytes_.get() + corners;
-    for (const QuadRun& run : batch.runs()) {
-        const RunFields fields = fieldsOf(run);
-        std::memcpy(at, &fields, sizeof fields);
-        at += sizeof fields;
-    }
+    unsigned char* at = bytes_.get();
+    eachPart(batch, [&at](const void* part, std::size_t size) {
+        std::memcpy(at, part, size);
+        at += size;
+        return true;
+    });
     known_ = true;
 }
