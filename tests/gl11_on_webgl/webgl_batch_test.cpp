@@ -168,7 +168,7 @@ TEST(ShownFrame, RepeatsOnlyTheSameQuadsWithTheSameTextures) {
     shown.remember(frame(50, kLabel));
     EXPECT_TRUE(shown.repeats(frame(50, kLabel)));
     EXPECT_FALSE(shown.repeats(frame(50.25f, kLabel))) << "a piece moved a quarter pixel";
-    EXPECT_FALSE(shown.repeats(frame(50, kAtlas))) << "the label from another texture";
+    EXPECT_FALSE(shown.repeats(frame(50, kLabel + 1))) << "the label from another texture";
     EXPECT_FALSE(shown.repeats(QuadBatch{})) << "the quads gone";
     shown.forget();
     EXPECT_FALSE(shown.repeats(frame(50, kLabel))) << "a texture or the buffer changed";
