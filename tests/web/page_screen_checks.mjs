@@ -140,6 +140,9 @@ async () => {
         for (let tries = 0; widthInCells(await pieceNow()) === 2 && tries < 5; ++tries) await drop();
         const flat = widthInCells(await pieceNow());
         assert.ok(flat >= 3, `a piece that shows a turn, ${flat} cells wide`);
+        // On the top row a piece may have no room to turn; a row down it has.
+        await until(`a row down at ${at}`, async () => (await pieceNow()).top >= WELL.y + WELL.cell,
+            5);
         await (await control(page, "Turn")).tap();
         await until(`Turn at ${at}`, async () => widthInCells(await pieceNow()) < flat, 10);
         await drop();

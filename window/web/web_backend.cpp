@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "window/web/web_frame_loop.h"
 #include "window/web/web_page.h"
 
 // The page outlives the program: the game's listeners and its hold on the screen go with this
@@ -98,17 +99,17 @@ BoxAnswer WebBackend::showBox(BoxKind kind, const char* caption, const char* tex
     return BoxAnswer::Ok;
 }
 
-// Within a turn (from its events to presenting) the clock is read once, when the turn starts:
-// each reading is a new number object in the page's JavaScript, and a turn, a millisecond or
-// two long, asks a few times.
+// Within a turn (from its events to presenting) the clock is its frame's start, which the frame's
+// callback read: each reading from the module would be a new number object in the page's
+// JavaScript, and a turn, a millisecond or two long, asks a few times.
 std::uint32_t WebBackend::ticks() {
-    return inTurn_ ? turnStart_ : WebPage::milliseconds();
+    return inTurn_ ? turnStart_ : count_.next(WebPage::milliseconds());
 }
 
 // What the page changed since the last turn that no event tells of: the canvas's size on screen
 // and the pads.
 bool WebBackend::pumpEvents() {
-    turnStart_ = WebPage::milliseconds();
+    turnStart_ = count_.next(WebPage::millisecondsAt(WebFrameLoop::frameReadings().time));
     inTurn_ = true;
     followCanvasSize();
     readPads();

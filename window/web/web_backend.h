@@ -4,6 +4,7 @@
 #include <string>
 
 #include "window/web/drawing_buffer_fit.h"
+#include "window/web/monotonic_count.h"
 #include "window/web/pad_samples.h"
 #include "window/web/web_keys.h"
 #include "window/window_backend.h"
@@ -99,6 +100,7 @@ class WebBackend : public WindowBackend {
     bool padConnected_ = false;  // once the browser has announced a pad
     bool inTurn_ = false;        // between a turn's events and its presenting
     std::uint32_t turnStart_ = 0;
+    MonotonicCount count_;
     BufferSize window_;  // the size the window was opened with
     BufferSize buffer_;  // the canvas's drawing buffer
 };

@@ -1,9 +1,23 @@
 #pragma once
 
+#include "window/web/web_page.h"
+
 // The browser's side of a main loop. A page shows what was drawn, and hears its events, only
 // once the program has handed control back to the browser, so a loop that never returns would
 // show nothing: the browser calls the loop's turns instead, one at each animation frame.
 namespace WebFrameLoop {
+
+// What every turn reads of the page, read for it by the frame's callback before it enters the
+// module: each call from the module out to the page's JavaScript leaves a new object there, and
+// a turn with nothing new to do should leave none.
+struct FrameReadings {
+    double time = 0;  // the frame's start, in milliseconds of the page's monotonic clock
+    WebPage::CanvasLayout canvas;
+};
+
+// The readings of the frame whose turn runs; between turns, of the last one. Before the first
+// frame nothing is read: the time is 0 and the canvas takes no room.
+const FrameReadings& frameReadings();
 
 using Turn = bool (*)(void* userData);
 

@@ -11,6 +11,7 @@
 
 #include "gl11_on_webgl/webgl_frame.h"
 #include "window/web/web_backend.h"
+#include "window/web/web_frame_loop.h"
 #include "window/web/web_page.h"
 
 namespace {
@@ -66,7 +67,7 @@ void WebBackend::followCanvasSize() {
 
 // True when the canvas's drawing buffer took a new size.
 bool WebBackend::fitCanvasToLayout() {
-    const WebPage::CanvasLayout layout = WebPage::canvasLayout();
+    const WebPage::CanvasLayout layout = WebFrameLoop::frameReadings().canvas;
     const BufferSize fitted =
         fitDrawingBuffer(window_, layout.cssWidth, layout.cssHeight, layout.pixelRatio);
     if (fitted.width == 0 || fitted == buffer_)

@@ -1,6 +1,6 @@
 // The web platform's calls into the page, in JavaScript (Emscripten's EM_JS): the module's side
 // of the page's contract, Module.vornPage (window/web/page/page.js), named nowhere else.
-// Supports: the canvas (size, layout, visibility, focus, cursor), the line shown while the
+// Supports: the canvas (size, visibility, focus, cursor), the line shown while the
 // WebGL context is lost, the title, the on-screen controls, the screen wake lock, the pads'
 // permission, the failures the page says in words, the browser's question box and the clock.
 // Limits: the wake lock needs a secure page (https, or 127.0.0.1) and is skipped elsewhere.
@@ -28,12 +28,6 @@ EM_JS(void, vorn_name_canvas_target, (), {
 EM_JS(void, vorn_size_canvas, (int width, int height), {
     if (Module.canvas.width !== width) Module.canvas.width = width;
     if (Module.canvas.height !== height) Module.canvas.height = height;
-});
-
-EM_JS(void, vorn_canvas_layout, (double* into), {
-    HEAPF64[into >> 3] = Module.canvas.clientWidth;
-    HEAPF64[(into >> 3) + 1] = Module.canvas.clientHeight;
-    HEAPF64[(into >> 3) + 2] = window.devicePixelRatio || 1;
 });
 
 EM_JS(void, vorn_show_canvas, (int shown), {
@@ -140,12 +134,6 @@ bool hasFocus() {
     return vorn_page_has_focus() != 0;
 }
 
-CanvasLayout canvasLayout() {
-    double read[3] = {};
-    vorn_canvas_layout(read);
-    return CanvasLayout{read[0], read[1], read[2]};
-}
-
 void showContextLostLine(bool shown) {
     vorn_show_context_lost(shown ? 1 : 0);
 }
@@ -185,9 +173,21 @@ bool confirmBox(const char* text) {
     return vorn_confirm(text) != 0;
 }
 
-std::uint32_t milliseconds() {
+namespace {
+
+std::uint32_t originCount() {
     static const std::uint32_t origin = vorn_clock_origin();
-    return origin + static_cast<std::uint32_t>(vorn_milliseconds_since_origin());
+    return origin;
+}
+
+}  // namespace
+
+std::uint32_t milliseconds() {
+    return originCount() + static_cast<std::uint32_t>(vorn_milliseconds_since_origin());
+}
+
+std::uint32_t millisecondsAt(double sinceStart) {
+    return originCount() + static_cast<std::uint32_t>(sinceStart);
 }
 
 }  // namespace WebPage

@@ -21,13 +21,12 @@ void showCursorOverCanvas(bool shown);
 bool hasFocus();
 
 // How big the canvas is on screen: its content box in CSS pixels (0 x 0 while it takes no
-// room), and the screen's device pixels to the CSS pixel.
+// room), and the screen's device pixels to the CSS pixel. Read at each frame (web_frame_loop.h).
 struct CanvasLayout {
     double cssWidth = 0;
     double cssHeight = 0;
     double pixelRatio = 1;
 };
-CanvasLayout canvasLayout();
 
 // The page's line that says the picture is gone until the browser gives the graphics back
 // (a page without one shows nothing).
@@ -64,5 +63,7 @@ bool confirmBox(const char* text);
 // Milliseconds of the wall clock at the page's start, counted on by the page's monotonic clock,
 // truncated to 32 bits: two visits start at different counts, and the count never goes back.
 std::uint32_t milliseconds();
+// The same count at a time of the page's monotonic clock (milliseconds since the page's start).
+std::uint32_t millisecondsAt(double sinceStart);
 
 }  // namespace WebPage

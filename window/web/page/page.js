@@ -277,17 +277,23 @@ if (typeof document === "undefined") {
   // The browser starts its graphics for the first WebGL context a page asks for, and the thread
   // that asks waits meanwhile: hundreds of milliseconds where the drawing is done in software. A
   // worker asks first, so that the wait is the worker's, and the page's own context then comes
-  // at once. Where a worker cannot draw, the page goes on without it.
+  // at once. Where a worker cannot draw, the page goes on without it. The worker, and its
+  // context, end only once the page has its own: ending a context keeps the graphics busy, and
+  // the page's asking would wait for that.
   function graphicsStarted() {
     return new Promise((resolve) => {
-      if (typeof OffscreenCanvas !== "function") return resolve();
+      if (typeof OffscreenCanvas !== "function") return resolve(null);
       const worker = new Worker("page.js");
-      worker.onmessage = worker.onerror = () => {
-        worker.terminate();
-        resolve();
-      };
-    }).catch(() => {});
+      worker.onmessage = worker.onerror = () => resolve(worker);
+    }).catch(() => null);
   }
+  // After the page's first layout and paint, in a task of their own: the canvas's size, or its
+  // focus, asked before it would lay the page out inside the asking task, making it twice as
+  // long. A hidden tab paints nothing, and so waits for nothing.
+  const laidOut = new Promise((resolve) => {
+    if (document.hidden) resolve();
+    else requestAnimationFrame(() => setTimeout(resolve));
+  });
   // Sized as the game sizes it (window/web/web_gl_context.cpp, drawing_buffer_fit.cpp), so the
   // browser allocates its drawing buffer once. The game then finds it on the canvas.
   function makeContext() {
@@ -304,7 +310,10 @@ if (typeof document === "undefined") {
   } else {
     root.classList.add("playing");
     // While the files download.
-    const context = graphicsStarted().then(makeContext);
+    const context = Promise.all([graphicsStarted(), laidOut]).then(([worker]) => {
+      makeContext();
+      if (worker) setTimeout(() => worker.terminate());
+    });
     const module = download("vorngame.wasm");
     Module.instantiateWasm = (imports, receive) => {
       module.then((reply) => instantiate(reply, imports))
@@ -322,7 +331,7 @@ if (typeof document === "undefined") {
       script.onerror = () => scriptFailed("vorngame.js");
       document.body.append(script);
     }, () => {});
-    canvas.focus();
+    laidOut.then(() => canvas.focus());
     // The offline copy: after this visit the page plays without the network. Its worker
     // tells the page when it did not keep a release, for the console.
     if ("serviceWorker" in navigator) {
