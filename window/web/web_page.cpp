@@ -173,21 +173,13 @@ bool confirmBox(const char* text) {
     return vorn_confirm(text) != 0;
 }
 
-namespace {
-
-std::uint32_t originCount() {
+std::uint32_t millisecondsAt(double sinceStart) {
     static const std::uint32_t origin = vorn_clock_origin();
-    return origin;
+    return origin + static_cast<std::uint32_t>(sinceStart);
 }
-
-}  // namespace
 
 std::uint32_t milliseconds() {
-    return originCount() + static_cast<std::uint32_t>(vorn_milliseconds_since_origin());
-}
-
-std::uint32_t millisecondsAt(double sinceStart) {
-    return originCount() + static_cast<std::uint32_t>(sinceStart);
+    return millisecondsAt(vorn_milliseconds_since_origin());
 }
 
 }  // namespace WebPage
